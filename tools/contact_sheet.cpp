@@ -20,13 +20,14 @@ constexpr int kThumbH = kHeight / 2;
 constexpr int kLabelH = 28;
 constexpr int kGap = 8;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 } // namespace
 
-int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     QTextStream err(stderr);
@@ -52,7 +53,7 @@ int main(int argc, char *argv[]) {
 
     int failures = 0;
     for (std::size_t i = 0; i < kPictures.size(); ++i) {
-        const Picture &pic = kPictures[i];
+        const Picture& pic = kPictures[i];
         const QString path = dir.filePath(qs(pic.fileName));
         // The game sniffs the format too: extension-less names must still decode.
         QImageReader reader(path);

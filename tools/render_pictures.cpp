@@ -15,9 +15,11 @@ using namespace holomina::art;
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-bool renderOne(const QDir &svgDir, const QDir &outDir, const Picture &pic, QTextStream &err) {
+bool renderOne(const QDir& svgDir, const QDir& outDir, const Picture& pic, QTextStream& err) {
     const QString svgPath = svgDir.filePath(qs(pic.name) + QStringLiteral(".svg"));
     if (!QFileInfo::exists(svgPath)) {
         err << "render_pictures: missing " << svgPath << Qt::endl;
@@ -54,10 +56,9 @@ bool renderOne(const QDir &svgDir, const QDir &outDir, const Picture &pic, QText
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char* argv[]) {
     // Text in the title needs a real font engine, but builds run without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     QTextStream err(stderr);
@@ -79,9 +80,8 @@ int main(int argc, char *argv[]) {
 
     // Keep going after a failure so one run reports every broken picture.
     int failures = 0;
-    for (const Picture &pic : kPictures) {
-        if (!renderOne(svgDir, outDir, pic, err))
-            ++failures;
+    for (const Picture& pic : kPictures) {
+        if (!renderOne(svgDir, outDir, pic, err)) ++failures;
     }
     if (failures > 0) {
         err << "render_pictures: " << failures << " of " << kPictures.size() << " pictures failed"
