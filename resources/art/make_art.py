@@ -157,7 +157,12 @@ def face(skin=SKIN, eyes="normal", iris="#5a4a8a", brows="flat", brow_col=INK, m
     return out
 
 
-def neck(skin=SKIN):
+def neck(skin=SKIN, thick=False):
+    if thick:
+        return [path("M284,240 C284,290 268,314 232,334 L408,334 C372,314 356,290 356,240 Z", skin,
+                     0, "none"),
+                path("M284,240 C284,290 268,314 232,332 M408,332 C372,314 356,290 356,240"),
+                path("M300,290 Q320,300 340,290", sw=3)]
     return [path("M296,246 L296,318 L344,318 L344,246 Z", skin),
             path("M298,262 Q320,276 342,262", sw=0, stroke="none", fill="#000",
                  extra=op(0.08))]
@@ -242,13 +247,13 @@ def fist(x, y, s=1.0, skin=SKIN):
 
 
 def bust(skin=SKIN, hair="short", hair_col="#3a2a2a", body=(), face_kw=None, over_face=(),
-         over_all=(), behind=()):
+         over_all=(), behind=(), thick_neck=False):
     """Back hair, body, neck, head, front hair, then accessories in that order."""
     out = list(behind)
     if hair:
         out += hair_back(hair, hair_col)
     out += list(body)
-    out += neck(skin)
+    out += neck(skin, thick_neck)
     kw = dict(face_kw or {})
     kw.setdefault("skin", skin)
     out += face(**kw)
@@ -443,8 +448,13 @@ def sun_figure():
                    "translate(250 420) rotate(40)")
     strum = fist(300, 430, 0.9)
     return bust(hair="long", hair_col="#4a2f25", body=body,
-                face_kw=dict(eyes="happy", brows="soft", mouth="open", iris="#6a4a2a"),
-                over_all=[guitar, strum, hand(118, 300, 0.85, -50)])
+                face_kw=dict(eyes="happy", brows="flat", brow_col="#4a2f25", mouth="open",
+                             blush=False),
+                over_face=[path("M314,262 Q320,274 326,262 Z", "#4a2f25", 2.5)],
+                over_all=[guitar, strum,
+                          path("M470,420 C460,360 430,300 396,270 L364,296 C394,320 414,370 420,440 Z",
+                               "#4a78b0"),
+                          fist(380, 262, 0.8)])
 
 
 def akiko_figure():
@@ -470,25 +480,31 @@ def asia_hair_paint():
             path("M312,110 L320,90 L328,110", sw=0, stroke="none")]
 
 
+def wrestler_arm(skin):
+    """Viewer's-left arm in a double-biceps pose; mirror it for the other side."""
+    return [path("M256,336 C236,292 204,262 162,262 C132,262 120,278 118,296 L114,238 L58,238 "
+                 "L62,330 C64,362 90,376 122,374 C172,372 222,384 252,404 Z", skin),
+            path("M138,270 C150,256 184,256 204,276", sw=3),
+            path("M118,300 Q112,320 96,332", sw=3),
+            path("M212,360 Q232,366 246,380", sw=3),
+            fist(86, 222, 1.1, skin)]
+
+
+def wrestler_torso(skin, suit_col):
+    return [path(TORSO_WIDE, skin),
+            path("M170,370 Q200,330 256,322 M470,370 Q440,330 384,322", sw=3),
+            path("M190,480 C196,420 220,380 250,372 L250,330 L272,330 L280,372 Q320,392 "
+                 "360,372 L368,330 L390,330 L390,372 C420,380 444,420 450,480 Z", suit_col),
+            path("M230,350 Q270,372 300,350 M340,350 Q370,372 410,350", sw=3),
+            path("M320,372 L320,420", sw=3)]
+
+
 def greatajia_figure():
     mask, flame = "#f2c230", "#e03a3a"
     skin = SKIN_TAN
-    arms = []
-    for sgn in (-1, 1):
-        sx = 320 + sgn * 150
-        ux = 320 + sgn * 250
-        arms.append(path(f"M{sx},{330} C{sx + sgn*40},{300} {ux - sgn*10},{300} {ux},{330} "
-                         f"L{ux + sgn*18},{250} C{ux + sgn*26},{210} {ux - sgn*30},{200} "
-                         f"{ux - sgn*40},{240} L{ux - sgn*50},{330} C{sx + sgn*40},{380} "
-                         f"{sx},{400} {sx},{400} Z", skin))
-        arms.append(path(f"M{sx + sgn*40},{318} Q{sx + sgn*70},{290} {ux - sgn*44},{312}", sw=3))
-        arms.append(fist(ux - sgn * 12, 216, 1.1, skin))
-    body = arms + [path(TORSO_WIDE, skin),
-                   path("M190,480 C196,420 220,380 250,372 L250,330 L272,330 L280,372 Q320,392 "
-                        "360,372 L368,330 L390,330 L390,372 C420,380 444,420 450,480 Z", "#3a2a8a"),
-                   path("M300,420 L340,420 L346,470 L294,470 Z", flame, 0, "none", op(0.9)),
-                   path("M230,350 Q270,372 300,350 M340,350 Q370,372 410,350", sw=3),
-                   path("M320,372 L320,420", sw=3)]
+    body = wrestler_torso(skin, "#3a2a8a")
+    body += [path("M300,420 L340,420 L346,470 L294,470 Z", flame, 0, "none", op(0.9)),
+             group(wrestler_arm(skin)), group(wrestler_arm(skin), "translate(640 0) scale(-1 1)")]
     head = [path(FACE, mask),
             path("M320,112 C300,150 300,180 320,196 C340,180 340,150 320,112 Z", flame, 3),
             path("M262,190 C262,170 286,164 304,178 C310,196 300,216 280,216 C268,214 262,204 262,190 Z "
@@ -500,21 +516,20 @@ def greatajia_figure():
         head.append(eye(x, y - 2, "normal", "#2a1a1a", WHITE))
     head += [path("M278,176 L308,184", sw=5), path("M362,176 L332,184", sw=5),
              path("M306,244 Q320,256 334,244 Z", WHITE, 3)]
-    return body + neck(skin) + [ell(256, 202, 12, 18, mask), ell(384, 202, 12, 18, mask)] + head
+    return body + neck(skin, True) + [ell(256, 202, 12, 18, mask), ell(384, 202, 12, 18, mask)] + head
 
 
 def asia2018_figure():
     skin = SKIN_TAN
-    body = [path(TORSO_WIDE, skin),
-            path("M200,480 C206,420 226,380 256,368 L260,320 L280,320 L284,368 Q320,388 356,368 "
-                 "L360,320 L380,320 L384,368 C414,380 434,420 440,480 Z", "#e0457b")]
+    body = wrestler_torso(skin, "#e0457b")
     belt = [path("M110,400 C200,440 440,440 530,400 L536,440 C440,480 200,480 104,440 Z", "#2a2a2a"),
             ell(320, 440, 70, 42, "#f2c230", 4), ell(320, 440, 46, 26, "#ffe58a", 3),
             star(320, 440, 20, 9, "#e03a3a", sw=2.5),
             circ(232, 444, 12, "#f2c230", 3), circ(408, 444, 12, "#f2c230", 3)]
-    wave = [path("M470,400 C500,360 520,300 520,250 L560,250 C566,320 540,380 500,420 Z", skin),
-            hand(540, 210, 1.15, 14, skin)]
-    return bust(skin=skin, hair="long", hair_col="#231a2e", body=body + belt,
+    wave = [path("M452,392 C494,360 516,300 518,236 L566,240 C566,320 540,384 492,420 Z", skin),
+            path("M500,300 Q520,316 540,300", sw=3),
+            hand(544, 222, 1.15, 10, skin)]
+    return bust(skin=skin, hair="long", hair_col="#231a2e", body=body + belt, thick_neck=True,
                 face_kw=dict(brows="raised", mouth="grin", lashes=True, iris="#a23bd6"),
                 over_face=asia_hair_paint() + [
                     path("M300,98 C310,120 300,150 280,170", sw=8, stroke="#e0457b")],
@@ -682,9 +697,12 @@ def pic_catmac():
              path("M280,378 L360,378 L364,388 L276,388 Z", "#c9ced8", 3)]
     parts += [circ(180 + i * 16, 100, 4, c, 0, "none") for i, c in enumerate(("#ff6b6b", "#ffd23f",
                                                                                "#2fae6a"))]
-    parts.append(catmac_face(320, 210, 1.05))
-    parts += [path("M400,110 Q430,92 450,112", sw=3, stroke=WHITE, extra=op(0.7)),
-              ell(570, 360, 34, 14, "#fff", 4), path("M540,310 L536,356 Q570,372 604,356 L600,310 Z",
+    parts.append(catmac_face(300, 216, 1.0))
+    parts += [path("M396,100 L466,100 Q476,100 476,110 L476,150 Q476,160 466,160 L430,160 L414,178 "
+                   "L416,160 L396,160 Q386,160 386,150 L386,110 Q386,100 396,100 Z", WHITE, 3.5),
+              circ(410, 130, 6, "#3fa0ff", 0, "none"), circ(431, 130, 6, "#3fa0ff", 0, "none"),
+              circ(452, 130, 6, "#3fa0ff", 0, "none")]
+    parts += [ell(570, 360, 34, 14, "#fff", 4), path("M540,310 L536,356 Q570,372 604,356 L600,310 Z",
                                                       "#e0457b", 4),
               path("M604,320 Q626,330 604,346", sw=5, stroke=INK),
               path("M560,296 Q566,284 560,272 M580,296 Q586,284 580,272", sw=3, stroke=WHITE,
@@ -728,9 +746,10 @@ def pic_billy():
     parts = [bg, rect(60, 40, 180, 260, "#1a1428", 5), rect(60, 40, 180, 260, "#3b2f6a", 0, "none", extra=op(0.4))]
     parts += [rect(420 + i * 0, 30, 6, 330, "#c9a24a", 3) for i in range(1)]
     for i in range(6):
-        parts.append(rect(426, 40 + i * 24, 150, 12, "#c0392b" if i % 2 == 0 else WHITE, 0, "none"))
-    parts += [rect(426, 40, 60, 72, "#2f3f8a", 0, "none"),
-              star(456, 76, 16, 7, WHITE, sw=0, stroke="none"),
+        parts.append(rect(426, 40 + i * 24, 150, 12, "#2fae6a" if i % 2 == 0 else "#f2c230", 0,
+                          "none"))
+    parts += [circ(501, 112, 40, "#7d4bb0", 0, "none"),
+              star(501, 112, 26, 11, WHITE, n=6, sw=0, stroke="none"),
               path("M426,40 L576,40 L576,184 L426,184 Z", sw=3),
               circ(423, 26, 9, "#f2c230", 3)]
     parts += [rect(0, 400, W, 80, "#3a2a22", 0, "none")]
@@ -870,9 +889,26 @@ def pic_fujiwara():
              path("M0,40 Q80,70 160,40 Q240,70 320,40 Q400,70 480,40 Q560,70 640,40", "#8a2a2a", 4)]
     parts += [rect(0, 430, W, 50, "#8a6a4a", 0, "none")]
     figures = [husasaki_figure(), maro_figure(), umakai_figure(), muchimaro_figure()]
+    sc = 0.78
     for i, fig in enumerate(figures):
-        x = 80 + i * 160
-        parts.append(group(fig, f"translate({x - 320 * 0.62:.1f} {150}) scale(0.62)"))
+        x = 88 + i * 155
+        y = 40 if i % 2 == 0 else 56
+        parts.append(group(fig, f"translate({x - 320 * sc:.1f} {y}) scale({sc})"))
+    parts += [path("M-10,392 L650,392 L650,490 L-10,490 Z", "#3a2a5a", 5),
+              path("M-10,404 L650,404", sw=4, stroke="#f2c230"),
+              circ(320, 442, 30, "#f2c230", 4), circ(320, 442, 20, "#3a2a5a", 0, "none")]
+    # wisteria, the family's flower, on the table's crest and hanging from above
+    for a in range(0, 360, 60):
+        parts.append(ell(320 + 11 * math.cos(math.radians(a)), 442 + 11 * math.sin(math.radians(a)),
+                         6, 6, "#b48ee0", 0, "none"))
+    for cx in (40, 180, 460, 600):
+        for j in range(6):
+            for k in (-1, 0, 1)[: 3 - j // 2]:
+                parts.append(circ(cx + k * 10 + (j % 2) * 5, 50 + j * 12, 7,
+                                  "#b48ee0" if j % 2 else "#8a5ac8", 2))
+    for x in (88, 243, 398, 553):
+        parts += [line(x + 30, 392, x + 40, 340, INK, 4), ell(x + 41, 334, 9, 12, "#35404f", 3),
+                  rect(x - 40, 360, 56, 32, "#f6f0e0", 3.5, rx=3)]
     write("FUJIWARA", parts, [g])
 
 
@@ -969,7 +1005,7 @@ def pic_flore2():
               wine_glass(330, 440, 1.0, "#f2e08a")]
     parts += [group([rect(-8, -60, 16, 60, "#1f5a3a", 3, rx=4), rect(-4, -80, 8, 22, "#1f5a3a", 3),
                      rect(-8, -40, 16, 16, "#f4e6c8", 2)], "translate(540 440)")]
-    parts.append(chandelier(320, 40, 0.8))
+    parts.append(chandelier(320, 70, 0.7))
     write("FLORE2", parts, [g])
 
 
@@ -1085,6 +1121,7 @@ def pic_first():
 
 def pic_end1():
     g = rgrad("bg", [(0, "#fff3a0"), (1, "#ff8a3d")], r=0.75)
+    gold = lgrad("gold", [(0, "#fffbe0"), (0.5, "#ffe14d"), (1, "#ff9f1c")])
     parts = [rect(0, 0, W, H, "url(#bg)", 0, "none")] + rays(320, 240, 24, WHITE, 0.25)
     parts += confetti(140, 17, ["#e03a3a", "#2f5fd0", "#2fae6a", "#a23bd6", WHITE, "#ff5fa8"])
     parts += [star(90, 90, 40, 17, "#ffd23f"), star(560, 80, 32, 13, "#ffd23f"),
@@ -1097,9 +1134,9 @@ def pic_end1():
     parts += [f'<text x="324" y="250" {font} fill="#2b2233">{txt}</text>',
               f'<text x="320" y="244" {font} fill="none" stroke="#2b2233" stroke-width="10" '
               f'stroke-linejoin="round">{txt}</text>',
-              f'<text x="320" y="244" {font} fill="#ffffff">{txt}</text>']
+              f'<text x="320" y="244" {font} fill="url(#gold)">{txt}</text>']
     parts += [catmac_face(320, 380, 0.42)]
-    write("END1", parts, [g])
+    write("END1", parts, [g, gold])
 
 
 def main():
