@@ -163,7 +163,7 @@ def neck(skin=SKIN, thick=False):
                      0, "none"),
                 path("M284,240 C284,290 268,314 232,332 M408,332 C372,314 356,290 356,240"),
                 path("M300,290 Q320,300 340,290", sw=3)]
-    return [path("M296,246 L296,318 L344,318 L344,246 Z", skin),
+    return [path("M296,246 L296,304 L344,304 L344,246 Z", skin),
             path("M298,262 Q320,276 342,262", sw=0, stroke="none", fill="#000",
                  extra=op(0.08))]
 
@@ -252,7 +252,8 @@ def bust(skin=SKIN, hair="short", hair_col="#3a2a2a", body=(), face_kw=None, ove
     out = list(behind)
     if hair:
         out += hair_back(hair, hair_col)
-    out += list(body)
+    # Stretch the torso up a little: shorter necks read as sturdier, less like a doll.
+    out.append(group(list(body), "translate(0 480) scale(1 1.085) translate(0 -480)"))
     out += neck(skin, thick_neck)
     kw = dict(face_kw or {})
     kw.setdefault("skin", skin)
@@ -377,7 +378,7 @@ def muchimaro_figure():
 
 def nagaya_figure():
     body = suit("#2c2c44", tie="#d4a017", lapel="#3a3a5c", torso=TORSO_WIDE)
-    sash = [path("M150,400 L200,360 L440,480 L360,480 Z", "#c0392b", 3.5)]
+    sash = [path("M178,360 L214,330 L470,480 L410,480 Z", "#c0392b", 3.5)]
     crown = group([path("M-22,10 L-26,-14 L-12,-2 L0,-20 L12,-2 L26,-14 L22,10 Z", "#f2c230", 3.5),
                    circ(0, -2, 4, "#e0457b", 0, "none")], "translate(268 370)")
     comb = [path("M276,136 Q320,118 366,140", sw=3, stroke="#9a98a8"),
@@ -424,7 +425,7 @@ def zako_figure():
             circ(320, 392, 3.5, INK, 0, "none")]
     arm = [path("M430,340 C470,330 500,300 510,250 L550,262 C540,320 500,370 446,392 Z", "#15131c"),
            rect(498, 246, 58, 20, WHITE, 3.5, rx=4, extra=' transform="rotate(14 527 256)"'),
-           hand(526, 212, 1.15, 8)]
+           hand(522, 226, 1.4, 6)]
     mustache = [path("M296,234 Q308,222 320,230 Q332,222 344,234 Q352,240 356,232 Q352,246 338,240 "
                      "Q328,236 320,238 Q312,236 302,240 Q288,246 284,232 Q288,240 296,234 Z",
                      "#c8c8d2", 3)]
@@ -472,7 +473,10 @@ def akiko_figure():
     return bust(hair="ponytail", hair_col="#3a2418", body=body,
                 face_kw=dict(brows="raised", mouth="grin", lashes=True, iris="#b0502a"),
                 over_face=band + scrunchie,
-                over_all=[fist(470, 300, 1.0), path("M462,322 L452,372", sw=0, stroke="none")])
+                over_all=[path("M418,420 C440,390 448,350 446,318 L496,318 C500,356 490,404 466,440 Z",
+                               "#e6424f"),
+                          path("M484,330 C486,370 478,400 462,428", sw=6, stroke=WHITE),
+                          fist(470, 300, 1.0)])
 
 
 def asia_hair_paint():
@@ -637,7 +641,7 @@ def chandelier(cx, cy, s=1.0):
     for x in (-90, -50, 0, 50, 90):
         parts += [rect(x - 5, -26, 10, 20, WHITE, 3), path(f"M{x},-42 Q{x+7},-32 {x},-26 Q{x-7},-32 {x},-42 Z",
                                                             "#ffb347", 2.5),
-                  circ(x, -32, 22, "#fff3b0", 0, "none", op(0.35))]
+                  circ(x, -34, 13, "#fff3b0", 0, "none", op(0.3))]
     for x in (-60, -20, 20, 60):
         parts.append(path(f"M{x},24 L{x+6},38 L{x},52 L{x-6},38 Z", "#bfe9ff", 2.5))
     return group(parts, f"translate({cx} {cy}) scale({s})")
@@ -1004,7 +1008,7 @@ def pic_flore2():
               wine_glass(430, 350, 0.8), wine_glass(170, 440, 1.0), wine_glass(480, 440, 1.0, "#8e1f3a"),
               wine_glass(330, 440, 1.0, "#f2e08a")]
     parts += [group([rect(-8, -60, 16, 60, "#1f5a3a", 3, rx=4), rect(-4, -80, 8, 22, "#1f5a3a", 3),
-                     rect(-8, -40, 16, 16, "#f4e6c8", 2)], "translate(540 440)")]
+                     rect(-8, -40, 16, 16, "#f4e6c8", 2)], "translate(508 424)")]
     parts.append(chandelier(320, 70, 0.7))
     write("FLORE2", parts, [g])
 
