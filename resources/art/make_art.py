@@ -756,7 +756,15 @@ def pic_billy():
               star(501, 112, 26, 11, WHITE, n=6, sw=0, stroke="none"),
               path("M426,40 L576,40 L576,184 L426,184 Z", sw=3),
               circ(423, 26, 9, "#f2c230", 3)]
+    parts += [circ(190, 90, 24, "#fff3c8", 0, "none"), line(150, 40, 150, 300, INK, 5),
+              line(60, 170, 240, 170, INK, 5),
+              path("M50,30 L110,30 Q80,160 100,310 L50,310 Z", "#6a2a4a", 4)]
     parts += [rect(0, 400, W, 80, "#3a2a22", 0, "none")]
+    # the mastermind's chess knight, one move ahead
+    parts += [group([path("M-26,40 L26,40 L22,24 L-22,24 Z", "#15131c", 3.5),
+                     path("M-18,24 C-20,0 -10,-10 -22,-20 C-26,-40 -6,-56 10,-52 C24,-46 26,-20 18,0 "
+                          "L16,24 Z", "#15131c", 3.5),
+                     circ(-4, -36, 3, WHITE, 0, "none")], "translate(70 420)")]
     parts += billy_figure()
     write("BILLY", parts, [g])
 
