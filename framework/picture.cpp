@@ -1,0 +1,74 @@
+// Pictures read from the resource folder, their format told by their content.
+#include "framework/picture.h"
+
+#include "framework/qt_bridge.h"
+#include "framework/testing.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+std::optional<std::string> g_folderOverride;
+
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name.find('/') == std::string_view::npos && name != "." && name != "..";
+}
+} // namespace
+
+Picture::~Picture() = default;
+
+const ClassRecord& Picture::Record() {
+    static const ClassRecord& record =
+        RuntimeRegisterClass({"Picture", nullptr, {"Constructor"}, {}, nullptr});
+    return record;
+}
+
+int Picture::Width() const {
+    return pixels_->image.width();
+}
+int Picture::Height() const {
+    return pixels_->image.height();
+}
+
+std::shared_ptr<Picture> Picture::_OpenFromApp(std::string_view fileName) {
+    fw::Probe("Picture._OpenFromApp", fileName);
+    // Only names inside the resource folder are read.
+    if (!IsPlainFileName(fileName)) return nullptr;
+    QString path = QString::fromStdString(fw::ResourceFolder()) + u'/' +
+                   QString::fromUtf8(fileName.data(), qsizetype(fileName.size()));
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull()) return nullptr;
+    // Converted once here so that every paint is a plain copy.
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                          : QImage::Format_RGB32);
+    auto picture = std::make_shared<Picture>();
+    picture->SetClass(&Record());
+    picture->fileName_ = std::string(fileName);
+    picture->pixels_ = std::make_unique<Pixels>(Pixels{std::move(image)});
+    return picture;
+}
+
+namespace fw {
+std::string ResourceFolder() {
+    if (g_folderOverride) return *g_folderOverride;
+    QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                               : QFileInfo("/proc/self/exe").canonicalPath();
+    QString exe = QCoreApplication::instance()
+                      ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
+                      : QFileInfo(QFileInfo("/proc/self/exe").canonicalFilePath()).fileName();
+    // The build tree keeps the pictures beside the executable; an installed game under
+    // share/<name>/resources.
+    QString beside = dir + QStringLiteral("/resources");
+    if (QFileInfo(beside).isDir()) return beside.toStdString();
+    return (dir + QStringLiteral("/../share/") + exe + QStringLiteral("/resources")).toStdString();
+}
+} // namespace fw
+
+namespace fw::testing {
+void SetResourceFolder(std::string folder) {
+    g_folderOverride = std::move(folder);
+}
+} // namespace fw::testing
