@@ -34,6 +34,8 @@ const ClassRecord& App::__Lookup() {
     return *RuntimeFindClass("App");
 }
 
+std::span<const Initializer> ProgramInitializers() { return kInitializers; }
+
 int RunProcess(int argc, char** argv) {
     try {
         RuntimeInit(argc, argv);

@@ -4,6 +4,7 @@
 #include "framework/application.h"
 
 #include <exception>
+#include <span>
 
 class App : public Application {
   public:
@@ -14,6 +15,8 @@ class App : public Application {
 
 // The process's run; main's whole body.
 int RunProcess(int argc, char** argv);
+// The program's start-up initialisers, in their order.
+std::span<const Initializer> ProgramInitializers();
 
 void _Main();
 void _EarlyStartup();

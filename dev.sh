@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# One command for everything a fresh Debian 12 machine needs:
+#   ./dev.sh play   installs what is missing, builds, starts the game
+#   ./dev.sh test   installs what is missing, builds, runs the whole test suite
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-noto-cjk
+          libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xdotool x11-apps imagemagick xclip xauth)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHOLOMINA_WERROR=ON "$@"
+    cmake --build build
+}
+
+case "${1:-}" in
+play)
+    install_missing
+    build
+    exec ./build/holomina
+    ;;
+test)
+    install_missing
+    build
+    cd build
+    ctest --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac

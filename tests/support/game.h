@@ -1,0 +1,35 @@
+// Starting the game the way the real start-up does (all but the event loop), and playing
+// it the way a player does: clicking the real buttons, reading the real field and canvas.
+#pragma once
+
+#include "ui/main_window.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace game_test {
+
+// Runtime, initialisers, exception helper, early start-up with the App object and its
+// menu bar, the framework's initialisation opening MainWindow. The loop is not run.
+std::shared_ptr<MainWindow> StartGame();
+
+// A mouse click on the named control's widget.
+void Click(MainWindow& window, const char* control);
+void PressOK(MainWindow& window, int times = 1);
+// Clicks A, B, C or D.
+void Answer(MainWindow& window, char letter);
+
+std::string FieldText(MainWindow& window);
+// The file name of the canvas's backdrop, or "nil".
+std::string Backdrop(MainWindow& window);
+
+// Types text into the field as the desktop's input method does: composed, then committed.
+void TypeCommitted(MainWindow& window, const std::string& text);
+// Replaces the field's whole content with what the player typed.
+void ReplaceByTyping(MainWindow& window, const std::string& text);
+
+// One press of OK as a line of a transcript: "picture | text" (line breaks shown as "⏎").
+std::string Shown(MainWindow& window);
+
+} // namespace game_test
