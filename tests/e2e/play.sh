@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Plays the real game under Xvfb as a player would: clicks the real buttons, answers the
+# menus, types the culprit's name, reads the field back with Select All + Copy, takes
+# screenshots and checks how the game ends.
+#   play.sh <holomina executable> <folder for screenshots> good-ending
+#       from the title screen to "GAME CLEAR!", then Ctrl+Q: exit code 0
+#   play.sh <holomina executable> <folder for screenshots> quit-at-name
+#       to the name prompt, half a name typed, then the Quit button: exit code 0
+set -euo pipefail
+
+game=$1
+out=$2
+route=${3:-good-ending}
+mkdir -p "$out"
+for tool in Xvfb xdotool import convert xclip; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+# A display of our own, free of any other.
+display=""
+for n in $(seq 90 130); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+export DISPLAY=$display
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+unset QT_QPA_PLATFORM
+
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xvfb=$!
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$game" >"$out/game.log" 2>&1 &
+game_pid=$!
+window=$(xdotool search --sync --onlyvisible --name 'ホロミナ2.0' | head -1)
+sleep 0.5
+
+# The window is 640 wide and its content 720 high under the menu bar.
+read -r width height < <(xdotool getwindowgeometry --shell "$window" |
+    awk -F= '/WIDTH/{w=$2} /HEIGHT/{h=$2} END{print w, h}')
+bar=$((height - 720))
+echo "window ${width}x${height}, menu bar ${bar}px"
+[ "$width" -eq 640 ] || { echo "FAIL: window width $width"; exit 1; }
+[ "$bar" -ge 0 ] || { echo "FAIL: window height $height"; exit 1; }
+
+click() { # x y in the content area
+    xdotool mousemove --window "$window" "$1" $(($2 + bar)) click 1
+    sleep 0.08
+}
+ok() { for _ in $(seq "${1:-1}"); do click 121 612; done; }
+answer() {
+    case $1 in
+    A) click 118 650 ;;
+    B) click 190 650 ;;
+    C) click 262 650 ;;
+    D) click 327 650 ;;
+    esac
+}
+
+screenshot() { import -window "$window" "$out/$1.png"; }
+
+# The canvas must show a picture: many colours, not a blank area.
+expect_picture() {
+    local colours
+    colours=$(convert "$out/$1.png" -crop "640x480+0+$bar" +repage -format %k info:)
+    echo "$1: $colours colours in the canvas"
+    [ "$colours" -gt 20 ] || { echo "FAIL: the canvas is blank at $1"; exit 1; }
+}
+
+# Reads the field through the Edit menu: Select All, then Copy, then the clipboard.
+field_text() {
+    click 320 530
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null || true
+}
+
+expect_field() {
+    local text=""
+    # A loaded machine may take a moment to handle the clicks queued before.
+    for _ in $(seq 10); do
+        text=$(field_text)
+        [ "$text" = "$1" ] && break
+        sleep 0.3
+    done
+    [ "$text" = "$1" ] || { echo "FAIL: the field shows '$text', expected '$1'"; exit 1; }
+    echo "field: $text"
+}
+
+expect_exit_zero() {
+    local status=0
+    for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$game_pid" 2>/dev/null && { echo "FAIL: the game did not quit"; exit 1; }
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; cat "$out/game.log"; exit 1; }
+}
+
+screenshot title
+expect_picture title
+expect_field "$(printf 'ホロミナ2.0\nPRESS OK BUTTON')"
+
+ok 23                 # the introduction, up to the first menu (i = 23)
+answer C; ok 2        # the scene of the crime: outside the house (step 25 next)
+ok 1; answer B; ok 1  # the second menu: ask the agent
+ok 7                  # into the house, the party hall, up to the study (step 35 next)
+ok 1; answer C; ok 2  # the fourth menu: the drawer's memo
+ok 3                  # back at the office: the deduction menu (C still recorded)
+ok 2                  # the report: the mystery solved (step 43 next)
+ok 3                  # the accusation and the name prompt (step 46 next)
+screenshot name_prompt
+expect_picture name_prompt
+expect_field "ここに犯人名をカタカナ４文字以内で入力して、OKボタンを押してください。"
+
+# The player replaces the prompt with the culprit's name.
+click 320 530
+xdotool key --clearmodifiers ctrl+a BackSpace
+if [ "$route" = quit-at-name ]; then
+    xdotool type --delay 50 'ビリ'
+    expect_field "ビリ"
+    click 201 612 # Quit
+    expect_exit_zero
+    echo "PASS: quit in the middle of the name entry with 0"
+    exit 0
+fi
+xdotool type --delay 50 'ビリー'
+expect_field "ビリー"
+
+ok 1
+expect_field "大正解！"
+ok 3 # the accusation, the culprit's reply, the good ending
+screenshot good_ending
+expect_picture good_ending
+expect_field "GAME CLEAR!"
+
+# Quit from the keyboard: the process must end with 0.
+xdotool key --clearmodifiers ctrl+q
+expect_exit_zero
+echo "PASS: played to GAME CLEAR! and quit with 0; screenshots in $out"
