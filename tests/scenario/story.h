@@ -1,0 +1,82 @@
+// Shared moves for the scenario tests: pressing OK while reading back what the screen
+// shows, and playing the main road from the title to each of the story's checkpoints with
+// nothing but clicks.
+#pragma once
+
+#include "framework/testing.h"
+#include "tests/support/game.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace story {
+
+using namespace game_test;
+
+// One press of OK, and what the screen shows after it ("picture | text").
+inline std::string Press(MainWindow& window) {
+    PressOK(window);
+    return Shown(window);
+}
+
+// n presses of OK, one transcript line each.
+inline std::vector<std::string> Presses(MainWindow& window, int n) {
+    std::vector<std::string> lines;
+    for (int k = 0; k < n; ++k)
+        lines.push_back(Press(window));
+    return lines;
+}
+
+// The first menu on screen (23 presses from the title); i = 23.
+inline void ToFirstMenu(MainWindow& window) {
+    PressOK(window, 23);
+}
+
+// Answer C at the first menu: outside the house, the second menu comes next; i = 25.
+inline void ToHouse(MainWindow& window) {
+    ToFirstMenu(window);
+    Answer(window, 'C');
+    PressOK(window, 2);
+}
+
+// In through the agent, up to the study: the fourth menu comes next; i = 35.
+inline void ToStudy(MainWindow& window) {
+    ToHouse(window);
+    PressOK(window);
+    Answer(window, 'B');
+    PressOK(window, 8);
+}
+
+// The drawer's memo found, back to the office: the summing-up comes next; i = 39.
+inline void ToOffice(MainWindow& window) {
+    ToStudy(window);
+    PressOK(window);
+    Answer(window, 'C');
+    PressOK(window, 3);
+}
+
+// The report written and the prompt shown: the field is open for the name; i = 46.
+inline void ToNamePrompt(MainWindow& window) {
+    ToOffice(window);
+    PressOK(window, 2);
+    Answer(window, 'C');
+    PressOK(window, 5);
+}
+
+// The canvas's and the field's operations of a log, in order: what one press did to the
+// screen, without the control look-ups.
+inline std::vector<std::string> ScreenOperations(const fw::testing::OperationLog& log) {
+    std::vector<std::string> out;
+    for (const std::string& entry : log.Entries()) {
+        std::string_view e = entry;
+        if (e.starts_with("Canvas.Backdrop") || e.starts_with("RectControl.Refresh") ||
+            e.starts_with("TextField.Text ") || e.starts_with("TextField.ReadOnly"))
+            out.push_back(entry);
+    }
+    return out;
+}
+
+} // namespace story
