@@ -389,6 +389,21 @@ void FieldWidget::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
+// A read-only field stays selectable, and the toolkit's text control takes that as leave to
+// accept an input method's composed text: a read-only field must refuse it, as it refuses keys.
+QVariant FieldWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return isEnabled() && !isReadOnly();
+    return QPlainTextEdit::inputMethodQuery(query);
+}
+
+void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
 void FieldWidget::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText() || isReadOnly()) return;
     // Pasted line breaks are dropped, as Enter adds none.

@@ -21,8 +21,12 @@ class FieldWidget : public QPlainTextEdit {
     void SetTextUtf8(std::string_view text);
     void SetReadOnlyField(bool readOnly);
 
+    using QPlainTextEdit::inputMethodQuery;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
   private:
