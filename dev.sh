@@ -36,8 +36,16 @@ play)
 test)
     install_missing
     build
-    cd build
-    ctest --output-on-failure -j "$(nproc)"
+    (cd build && ctest --output-on-failure -j "$(nproc)")
+    # The same tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer; a
+    # report fails the test. The soak stays with the optimised build above.
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOLOMINA_WERROR=ON \
+        -DHOLOMINA_SANITIZE=ON
+    cmake --build build-sanitize
+    cd build-sanitize
+    ctest --output-on-failure -j "$(nproc)" -LE soak
     ;;
 *)
     echo "usage: $0 play|test" >&2

@@ -368,7 +368,9 @@ void FieldWidget::SetTextUtf8(std::string_view text) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QChar(u'\r'), QChar(u'\n'));
     settingText_ = true;
-    setPlainText(shown);
+    // Straight into the document: the widget's own setter also re-lays the text out
+    // to place the cursor, which doubles the cost of every line shown.
+    document()->setPlainText(shown);
     settingText_ = false;
     exact_ = std::string(text);
 }
