@@ -1,0 +1,148 @@
+// The framework's own services: strings, the coin, the main-thread rule, the event
+// boundary and casts.
+#include "framework/random.h"
+#include "framework/strings.h"
+#include "framework/testing.h"
+#include "resources/pictures.h"
+#include "tests/support/game.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <thread>
+
+using namespace game_test;
+
+namespace {
+
+// What the call raised on another thread, or null.
+std::exception_ptr OnOtherThread(const std::function<void()>& call) {
+    std::exception_ptr failure;
+    std::thread([&] {
+        try {
+            call();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }).join();
+    return failure;
+}
+
+bool RaisedThreadAccess(const std::exception_ptr& failure) {
+    try {
+        if (failure) std::rethrow_exception(failure);
+    } catch (const ThreadAccessingUIException&) {
+        return true;
+    } catch (...) {
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(ShellFramework, LenCountsCharactersNotBytes) {
+    EXPECT_EQ(Len("ホロミナ2.0"), 7);
+    EXPECT_EQ(Len(""), 0);
+    EXPECT_EQ(Len("😀👍a"), 3);
+    EXPECT_EQ(Len(Chr(13)), 1);
+    EXPECT_EQ(Len("グレート＝アジア"), 8);
+}
+
+TEST(ShellFramework, ChrGivesOneCharacter) {
+    EXPECT_EQ(Chr(13), "\r");
+    EXPECT_EQ(Chr(0x30DB), "ホ");
+    EXPECT_EQ(Chr(0x1F600), "😀");
+}
+
+TEST(ShellFramework, StringCompareIsZeroOnlyForEqualStrings) {
+    EXPECT_EQ(RuntimeStringCompare("ビリー", "ビリー"), 0);
+    EXPECT_NE(RuntimeStringCompare("ビリー", "ビリ"), 0);
+    EXPECT_NE(RuntimeStringCompare("", "a"), 0);
+    EXPECT_EQ(RuntimeStringCompare("a", "b"), -RuntimeStringCompare("b", "a"));
+    EXPECT_EQ(RuntimeAddString("ホロミナ", "2.0"), "ホロミナ2.0");
+}
+
+TEST(ShellFramework, RndIsInUnitRangeAndBothCoinSidesComeEvenly) {
+    fw::testing::UseSystemRandom();
+    const int draws = 10000;
+    int heads = 0;
+    for (int k = 0; k < draws; ++k) {
+        double r = Rnd();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        if (r * 2.0 >= 1.0) ++heads;
+    }
+    // Fair within about six standard deviations.
+    EXPECT_GT(heads, 4700);
+    EXPECT_LT(heads, 5300);
+}
+
+TEST(ShellFramework, ScriptedRndHandsOutItsValuesInOrder) {
+    fw::testing::ScriptRandom({0.75, 0.25});
+    EXPECT_EQ(Rnd(), 0.75);
+    EXPECT_EQ(Rnd(), 0.25);
+    EXPECT_EQ(Rnd(), 0.75);
+    EXPECT_EQ(fw::testing::RandomDraws(), 3);
+}
+
+TEST(ShellFramework, UserInterfaceRefusesOtherThreads) {
+    auto w = StartGame();
+    auto field = w->TextField1();
+    auto canvas = w->REALCanvas();
+    auto item = w->EditCopy();
+    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { field->Text(); })));
+    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { field->Text("x"); })));
+    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { canvas->Backdrop(nullptr); })));
+    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { w->MenuBar(); })));
+    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { item->Text("x"); })));
+    // Nothing changed.
+    EXPECT_EQ(field->Text(), "ホロミナ2.0\rPRESS OK BUTTON");
+    EXPECT_EQ(canvas->Backdrop(), FIRST());
+    EXPECT_EQ(item->Text(), "コピー");
+}
+
+TEST(ShellFramework, FindingAndMakingControlsWorkOnAnyThread) {
+    auto w = StartGame();
+    std::shared_ptr<RectControl> found, made;
+    EXPECT_FALSE(OnOtherThread([&] {
+        found = w->_ControlByName("OKButton");
+        made = w->__New(BevelButton::Record());
+    }));
+    EXPECT_EQ(found, w->_ControlByName("OKButton"));
+    EXPECT_TRUE(std::dynamic_pointer_cast<BevelButton>(made));
+}
+
+TEST(ShellFramework, HandlerExceptionIsReportedAndStaysOutOfTheToolkit) {
+    auto w = StartGame();
+    std::vector<std::string> reports;
+    fw::testing::SetHandlerReportSink([&](const std::string& line) { reports.push_back(line); });
+    RuntimeAddEventHandler(w->BButton(), kEventAction, [](const std::shared_ptr<RectControl>&) {
+        throw std::logic_error("not a runtime exception");
+    });
+    Click(*w, "BButton");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("BButton.Action"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("not a runtime exception"), std::string::npos) << reports[0];
+    EXPECT_EQ(w->abcd, 1);
+
+    // A framework call failing inside the story's handler abandons that press.
+    fw::testing::FailOperation("TextField.Text", 1, "NilObjectException");
+    PressOK(*w);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[1].find("NilObjectException"), std::string::npos) << reports[1];
+    EXPECT_EQ(w->i, 0);
+    PressOK(*w);
+    EXPECT_EQ(w->i, 1);
+}
+
+TEST(ShellFramework, CheckCastPassesNilAndRefusesAnotherClass) {
+    auto w = StartGame();
+    EXPECT_EQ(RuntimeCheckCast<BevelButton>(nullptr, BevelButton::Record()), nullptr);
+    auto canvas = w->_ControlByName("REALCanvas");
+    EXPECT_THROW(RuntimeCheckCast<BevelButton>(canvas, BevelButton::Record()),
+                 IllegalCastException);
+    EXPECT_EQ(RuntimeCheckCast<RectControl>(canvas, Canvas::Record()), canvas);
+    EXPECT_THROW(RuntimeCheckCast<MainWindow>(canvas, MainWindow::__Lookup()),
+                 IllegalCastException);
+}
