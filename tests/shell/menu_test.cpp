@@ -210,3 +210,10 @@ TEST(ShellMenu, CutAndClearChangeOnlyAnEditableField) {
     Choose(w->EditClear());
     EXPECT_EQ(w->TextField1()->Text(), "");
 }
+
+TEST(ShellMenu, ItemGettersNeedAMenuBar) {
+    auto w = StartGame();
+    w->MenuBar(nullptr);
+    EXPECT_THROW(w->EditCopy(), NilObjectException);
+    EXPECT_THROW(w->FileQuit(), NilObjectException);
+}

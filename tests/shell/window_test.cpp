@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,6 +169,14 @@ TEST(ShellWindow, TitleScreenShowsFirstAndTheTitleText) {
     EXPECT_EQ(Field(*w)->toPlainText(), "ホロミナ2.0\nPRESS OK BUTTON");
 }
 
+TEST(ShellWindow, CanvasPaintsItsBackdrop) {
+    auto w = StartGame();
+    QImage shown = w->Content()->grab(QRect(0, 0, 640, 480)).toImage();
+    const QImage& first = FIRST()->Image().image;
+    for (QPoint p : {QPoint(0, 0), QPoint(320, 240), QPoint(639, 479), QPoint(100, 400)})
+        EXPECT_EQ(shown.pixel(p), first.pixel(p)) << p.x() << "," << p.y();
+}
+
 TEST(ShellWindow, TitleScreenWithoutFirstShowsAnEmptyCanvas) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -181,6 +190,9 @@ TEST(ShellWindow, TitleScreenWithoutFirstShowsAnEmptyCanvas) {
     EXPECT_EQ(w->REALCanvas()->Backdrop(), nullptr);
     EXPECT_EQ(w->TextField1()->Text(), kTitleScreen);
     EXPECT_TRUE(w->TopLevel()->isVisible());
+    // The white window shows through the empty canvas.
+    QImage shown = w->Content()->grab(QRect(0, 0, 640, 480)).toImage();
+    EXPECT_EQ(QColor(shown.pixel(320, 240)), QColor(Qt::white));
 }
 
 TEST(ShellWindow, FieldTextReadsBackExactlyAsSet) {
