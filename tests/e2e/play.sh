@@ -139,6 +139,9 @@ screenshot good_ending
 expect_picture good_ending
 expect_field "GAME CLEAR!"
 
+# Peak memory after the whole play, for the measurements.
+awk '/VmHWM/{print $2}' "/proc/$game_pid/status" >"$out/peak_rss_kb"
+
 # Quit from the keyboard: the process must end with 0.
 xdotool key --clearmodifiers ctrl+q
 expect_exit_zero
