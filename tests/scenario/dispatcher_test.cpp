@@ -27,6 +27,28 @@ TEST(Dispatcher, AValueWithoutABlockOnlyCountsUp) {
     }
 }
 
+// An answer outside A to D (the buttons never record one) runs no branch: the steps around
+// it still do what they do whatever the answer.
+TEST(Dispatcher, AnAnswerOutsideAToDRunsNoBranch) {
+    auto w = StartGame();
+    ToFirstMenu(*w);
+    w->abcd = 7;
+    const std::string menu = Shown(*w);
+    EXPECT_EQ(Press(*w), menu);
+    EXPECT_EQ(Press(*w), menu);
+    EXPECT_EQ(w->i, 25);
+    w->i = 1000;
+    EXPECT_EQ(Press(*w), menu);
+    EXPECT_EQ(w->i, 22);
+    w->i = 26; // the scene change comes before the answer is read
+    fw::testing::OperationLog log;
+    PressOK(*w);
+    EXPECT_EQ(ScreenOperations(log),
+              (Ops{"Canvas.Backdrop WHITE.png", "RectControl.Refresh REALCanvas",
+                   "Canvas.Backdrop BESSO.png"}));
+    EXPECT_EQ(w->i, 27);
+}
+
 // The coin is heads from exactly one half up.
 TEST(Dispatcher, HalfIsHeads) {
     auto w = StartGame();
