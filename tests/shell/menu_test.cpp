@@ -164,6 +164,7 @@ TEST(ShellMenu, FailureOffTheMainThreadLeavesTheHolderEmpty) {
             failure = std::current_exception();
         }
     }).join();
+    ASSERT_TRUE(failure);
     EXPECT_THROW(std::rethrow_exception(failure), ThreadAccessingUIException);
     ExpectComplete(*MenuBar1_MenuBar1());
 }
