@@ -13,17 +13,9 @@ for tool in Xvfb xdotool; do
 done
 [ -x "$build/measure/startup_probe" ] || { echo "SKIP: startup_probe not built"; exit 77; }
 
-display=""
-for n in $(seq 131 170); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-unset QT_QPA_PLATFORM
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+source "$here/../tests/e2e/xvfb.sh"
+start_xvfb
+trap stop_xvfb EXIT
 
 median() { sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
 
@@ -41,14 +33,8 @@ echo "start-up to first painted window, median of $runs: holomina $game ms, bare
 
 # Peak RSS: the game after a full play; the bare window once it has painted.
 out=$(mktemp -d)
-kill $xvfb 2>/dev/null || true
-trap - EXIT
 bash "$here/../tests/e2e/play.sh" "$build/holomina" "$out" good-ending >/dev/null
 game_rss=$(cat "$out/peak_rss_kb")
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 "$build/measure/bare_window" "$build/resources" >/dev/null 2>&1 &
 bare_pid=$!
 xdotool search --sync --onlyvisible --name 'bare window' >/dev/null

@@ -16,25 +16,14 @@ for tool in Xvfb xdotool import convert xclip; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-# A display of our own, free of any other.
-display=""
-for n in $(seq 90 130); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-unset QT_QPA_PLATFORM
-
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    stop_xvfb
 }
 trap cleanup EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$game" >"$out/game.log" 2>&1 &
 game_pid=$!
