@@ -398,21 +398,32 @@ QVariant FieldWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
     return QPlainTextEdit::inputMethodQuery(query);
 }
 
+// A one-line answer: whatever way text comes in, Enter, a paste or an input method's
+// commit, it brings no line break.
+static QString WithoutLineBreaks(QString text) {
+    text.remove(QChar(u'\r'));
+    text.remove(QChar(u'\n'));
+    return text;
+}
+
 void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
     if (isReadOnly()) {
         event->ignore();
         return;
     }
-    QPlainTextEdit::inputMethodEvent(event);
+    QString commit = WithoutLineBreaks(event->commitString());
+    if (commit == event->commitString()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent single(event->preeditString(), event->attributes());
+    single.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&single);
 }
 
 void FieldWidget::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText() || isReadOnly()) return;
-    // Pasted line breaks are dropped, as Enter adds none.
-    QString text = source->text();
-    text.remove(QChar(u'\r'));
-    text.remove(QChar(u'\n'));
-    insertPlainText(text);
+    insertPlainText(WithoutLineBreaks(source->text()));
 }
 
 FieldWidget* FocusedField() {

@@ -235,6 +235,15 @@ TEST(ShellWindow, KeysTypeOnlyIntoAnEditableFieldAndEnterAddsNothing) {
     EXPECT_EQ(field->document()->blockCount(), 1);
 }
 
+TEST(ShellWindow, InputMethodCommitsBringNoLineBreak) {
+    auto w = StartGame();
+    w->TextField1()->ReadOnly(false);
+    ReplaceByTyping(*w, "ビリー\n");
+    EXPECT_EQ(w->TextField1()->Text(), "ビリー");
+    TypeCommitted(*w, "\r\n");
+    EXPECT_EQ(w->TextField1()->Text(), "ビリー");
+}
+
 TEST(ShellWindow, ReadOnlyFieldTakesNoInputMethod) {
     auto w = StartGame();
     fw::FieldWidget* field = Field(*w);
