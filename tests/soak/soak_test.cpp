@@ -6,6 +6,7 @@
 #include "framework/testing.h"
 #include "scenario/script.h"
 #include "tests/support/game.h"
+#include "tests/support/story_model.h"
 
 #include <QAbstractButton>
 #include <gtest/gtest.h>
@@ -17,147 +18,9 @@
 #include <random>
 
 using namespace game_test;
+using story_model::Model;
 
 namespace {
-
-const std::string kTitle = "ホロミナ2.0\rPRESS OK BUTTON";
-
-std::string NameOf(script::PictureAccessor picture) {
-    PictureRef loaded = picture();
-    return loaded ? loaded->FileName() : "nil";
-}
-
-struct Model {
-    std::int64_t i = 0, abcd = 0;
-    bool readOnly = true;
-    std::string text = kTitle, picture = "FIRST";
-    std::string typed; // what the field holds while the player may type
-    const std::vector<double>& coins;
-    std::size_t draws = 0;
-
-    explicit Model(const std::vector<double>& c) : coins(c) {}
-
-    std::optional<script::Answer> Letter() const {
-        if (abcd < 0 || abcd > 3) return std::nullopt;
-        return script::Answer(abcd);
-    }
-    script::Side Flip() {
-        double x = coins[draws++ % coins.size()];
-        return x >= 0.5 ? script::Side::Heads : script::Side::Tails;
-    }
-
-    // What the rows of step s show for this answer and side: the last picture, the text.
-    void Show(std::int64_t s, std::optional<script::Answer> answer = {},
-              std::optional<script::Side> side = {}) {
-        for (auto section : script::Sections())
-            for (const script::Row& row : section) {
-                if (row.step != s) continue;
-                if (row.branch.answer != script::Answer::Any && row.branch.answer != answer)
-                    continue;
-                if (row.branch.side != script::Side::Any && row.branch.side != side) continue;
-                if (row.picture.kind != script::PictureStep::None)
-                    picture = NameOf(row.picture.picture);
-                if (row.text.kind == script::TextStep::TwoLines)
-                    text = std::string(row.text.first) + "\r" + std::string(row.text.second);
-                else if (row.text.kind != script::TextStep::None &&
-                         row.text.kind != script::TextStep::NameCheck)
-                    text = row.text.first;
-            }
-    }
-
-    void NameCheck() {
-        picture = "ZOZEZ40.png";
-        readOnly = true;
-        if (Len(text) < 3) {
-            text = "外れ";
-            i = 47;
-            return;
-        }
-        i = 47;
-        for (const script::NameRow& row : script::CulpritNames()) {
-            if (text != row.name) continue;
-            picture = NameOf(row.picture);
-            text = row.line;
-            if (row.name == "ウマカイ") i = 48;
-            if (row.name == "ビリー") i = 49;
-            return;
-        }
-    }
-
-    void Ok() {
-        using script::Answer;
-        std::int64_t s = i;
-        auto answer = Letter();
-        if ((s >= 0 && s <= 22) || (s >= 27 && s <= 35) || (s >= 38 && s <= 40) || s == 25 ||
-            s == 43 || s == 44 || (s >= 48 && s <= 53) || s == 100 || s == 200 || s == 201 ||
-            s == 300 || s == 400 || s == 1000) {
-            Show(s, answer);
-            static const std::map<std::int64_t, std::int64_t> jumps{
-                {27, 25}, {100, 22}, {201, 22}, {300, 40}, {400, 40}, {1000, 22}, {48, 47}};
-            auto jump = jumps.find(s);
-            i = jump != jumps.end() ? jump->second : s + 1;
-            return;
-        }
-        switch (s) {
-        case 23:
-        case 36:
-        case 41:
-            Show(s, answer);
-            i = s + 1;
-            return;
-        case 24:
-            if (answer == Answer::A) {
-                auto side = Flip();
-                Show(s, answer, side);
-                i = side == script::Side::Heads ? 100 : 200;
-            } else {
-                Show(s, answer);
-                i = answer == Answer::B ? 1000 : answer == Answer::D ? 22 : 25;
-            }
-            return;
-        case 26:
-            Show(s, answer);
-            i = answer == Answer::B ? 28 : answer == Answer::D ? 26 : 27;
-            return;
-        case 37:
-            if (answer == Answer::A)
-                Show(s, answer, Flip());
-            else
-                Show(s, answer);
-            i = answer && answer != Answer::C ? 35 : 38;
-            return;
-        case 42:
-            if (answer == Answer::A) {
-                auto side = Flip();
-                Show(s, answer, side);
-                i = side == script::Side::Heads ? 300 : 400;
-            } else if (answer == Answer::B) {
-                Show(s, answer, Flip());
-                i = 40;
-            } else {
-                Show(s, answer);
-                i = answer == Answer::D ? 40 : 43;
-            }
-            return;
-        case 45:
-            Show(s);
-            readOnly = false;
-            i = 46;
-            return;
-        case 46:
-            NameCheck();
-            return;
-        case 47:
-        case 54:
-            text = s == 47 ? "GAME OVER!" : "RESTART OK?";
-            picture = "FIRST";
-            i = 0;
-            return;
-        default:
-            i = s + 1; // no block: nothing shown, only counted
-        }
-    }
-};
 
 const std::vector<std::string> kNames{"ウマカイ",
                                       "フササキ",
@@ -210,16 +73,16 @@ TEST(Soak, AMillionRandomEventsFollowTheModel) {
             int letter = roll % 4;
             event = std::string(1, char('A' + letter));
             button((event + "Button").c_str());
-            model.abcd = letter;
+            model.Letter(letter);
         } else if (roll < 93) {
             event = "Reset";
             button("ResetButton");
-            model.i = -1;
+            model.Reset();
         } else if (!model.readOnly) {
             const std::string& name = kNames[random() % kNames.size()];
             event = "type '" + name + "'";
             ReplaceByTyping(*window, name);
-            model.text = name;
+            model.Type(name);
         } else {
             event = "OK";
             button("OKButton");

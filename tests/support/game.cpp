@@ -37,7 +37,9 @@ void Answer(MainWindow& window, char letter) {
     Click(window, name.c_str());
 }
 
-std::string FieldText(MainWindow& window) { return window.TextField1()->Text(); }
+std::string FieldText(MainWindow& window) {
+    return window.TextField1()->Text();
+}
 
 std::string Backdrop(MainWindow& window) {
     PictureRef picture = window.REALCanvas()->Backdrop();
