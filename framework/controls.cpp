@@ -427,7 +427,13 @@ void FieldWidget::insertFromMimeData(const QMimeData* source) {
 }
 
 FieldWidget* FocusedField() {
-    return dynamic_cast<FieldWidget*>(QApplication::focusWidget());
+    if (auto* field = dynamic_cast<FieldWidget*>(QApplication::focusWidget())) return field;
+    // A window that is not active (no window manager gave it the focus yet) still knows
+    // which of its widgets has the focus within it.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowType() != Qt::Popup)
+            if (auto* field = dynamic_cast<FieldWidget*>(top->focusWidget())) return field;
+    return nullptr;
 }
 
 } // namespace fw

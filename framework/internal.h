@@ -5,5 +5,6 @@ namespace fw {
 void StartToolkit(int argc, char** argv);
 void RegisterFrameworkClasses();
 void CloseAllWindows();
+void ReleaseMenus();
 int LoopExitCode();
 } // namespace fw

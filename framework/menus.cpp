@@ -124,8 +124,33 @@ const ClassRecord& MenuBar::Record() {
     return record;
 }
 
-MenuItem::MenuItem() = default;
-MenuItem::~MenuItem() = default;
+// Every item alive, so that shut-down can let go of the toolkit's menus while the toolkit
+// still stands: a menu once shown owns a native window, which must not outlive it. Never
+// freed, as items held in statics leave it after main returns.
+static std::vector<MenuItem*>& LiveItems() {
+    static auto* items = new std::vector<MenuItem*>;
+    return *items;
+}
+
+MenuItem::MenuItem() {
+    LiveItems().push_back(this);
+}
+
+MenuItem::~MenuItem() {
+    std::erase(LiveItems(), this);
+}
+
+void MenuItem::ReleaseToolkit() {
+    menu_.reset();
+    action_.reset();
+}
+
+namespace fw {
+void ReleaseMenus() {
+    for (MenuItem* item : LiveItems())
+        item->ReleaseToolkit();
+}
+} // namespace fw
 
 void MenuItem::Constructor() {
     fw::CheckMainThread("MenuItem.Constructor");
@@ -171,8 +196,10 @@ void MenuItem::Visible(bool on) {
 
 void MenuItem::Refresh() {
     if (!action_) return;
-    action_->setText(FromUtf8(text_));
-    action_->setSeparator(text_ == "-");
+    // A separator is drawn as a line; its "-" is not shown.
+    bool separator = text_ == "-";
+    action_->setSeparator(separator);
+    action_->setText(separator ? QString() : FromUtf8(text_));
     action_->setVisible(visible_);
     action_->setShortcut(shortcut_ ? ShortcutOf(*shortcut_) : QKeySequence());
     if (menu_) {

@@ -47,6 +47,8 @@ class MenuItem : public Object {
     void UpdateEnabling();
 
     QAction* Action() const { return action_.get(); }
+    // Deletes the toolkit's action and menu of this item; shut-down only.
+    void ReleaseToolkit();
 
   private:
     friend class MenuBar;

@@ -143,6 +143,7 @@ void RuntimePerformInitializers(std::span<const Initializer> program) {
 void RuntimePerformFinalizers() {
     fw::Probe("RuntimePerformFinalizers");
     fw::CloseAllWindows();
+    fw::ReleaseMenus();
 }
 
 int RuntimeExit() {

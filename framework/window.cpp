@@ -218,6 +218,13 @@ void Window::Constructor() {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t k = 1; k < order.size(); ++k)
         QWidget::setTabOrder(order[k - 1].second, order[k].second);
+    // The first control in tab order has the focus when the window opens, so the Edit
+    // menu and the keyboard have something to act on from the start.
+    for (auto& [index, widget] : order)
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            widget->setFocus();
+            break;
+        }
 
     OpenWindows().push_back(std::static_pointer_cast<Window>(shared_from_this()));
     // Open comes only now, after CreateControls has bound every handler.

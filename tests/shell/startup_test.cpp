@@ -4,6 +4,9 @@
 #include "framework/testing.h"
 #include "framework/window.h"
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -96,6 +99,25 @@ TEST(ShellStartup, RunsInOrderAndQuitEndsWithZero) {
         "RuntimeExit",
     };
     EXPECT_EQ(Milestones(log), expected);
+}
+
+// A menu once shown has a native window of its own; it must go while the toolkit still
+// stands, not when the shared menu bar is released after main returns.
+TEST(ShellStartup, AMenuOnceShownIsGoneWhenTheRunEnds) {
+    QPointer<QMenu> edit;
+    int code = RunThen([&] {
+        auto window = _GetImplicitWindow("MainWindow.MainWindow");
+        ASSERT_TRUE(window);
+        auto* bar = window->TopLevel()->findChild<QMenuBar*>();
+        ASSERT_TRUE(bar);
+        edit = bar->actions().value(1)->menu();
+        ASSERT_TRUE(edit);
+        edit->popup(QPoint(0, 0));
+        edit->hide();
+        Quit(0);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(edit.isNull());
 }
 
 TEST(ShellStartup, QuitCodePassesThrough) {

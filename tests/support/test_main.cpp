@@ -1,4 +1,5 @@
 // Test entry: a QApplication on the offscreen platform, pictures from the build tree.
+#include "framework/runtime.h"
 #include "framework/testing.h"
 
 #include <QApplication>
@@ -10,5 +11,8 @@ int main(int argc, char** argv) {
     new QApplication(argc, argv);
     fw::testing::SetResourceFolder(HOLOMINA_PICTURE_DIR);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
+    // As the game does on its way out: windows and menus go while the toolkit stands.
+    RuntimePerformFinalizers();
+    return result;
 }
