@@ -63,10 +63,17 @@ expect_picture() {
 }
 
 # Reads the field through the Edit menu: Select All, then Copy, then the clipboard.
+edit_menu() { # the item's offset below the menu bar
+    xdotool mousemove --window "$window" 80 $((bar / 2)) click 1
+    sleep 0.25
+    xdotool mousemove --window "$window" 120 $((bar + $1)) click 1
+    sleep 0.1
+}
 field_text() {
-    click 320 530
-    xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.2
+    click 320 530 # the field takes the focus
+    edit_menu 142 # すべてを選択
+    edit_menu 65  # コピー
+    sleep 0.1
     xclip -o -selection clipboard 2>/dev/null || true
 }
 
