@@ -1,10 +1,10 @@
 // How long one press of OK takes: the dispatch alone (a step without a block, a step that
 // only sets a line) and a press with a scene change through the real widgets, offscreen.
 // A press should stay well under a millisecond, and the dispatch under a microsecond.
-#include "app/startup.h"
 #include "framework/controls.h"
 #include "framework/testing.h"
 #include "scenario/dispatcher.h"
+#include "tests/support/game.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
@@ -15,16 +15,7 @@ namespace {
 
 // The real start-up, all but the event loop, as the game runs it.
 MainWindow& Game() {
-    static std::shared_ptr<MainWindow> window = [] {
-        static char arg0[] = "press_benchmark";
-        static char* argv[] = {arg0, nullptr};
-        RuntimeInit(1, argv);
-        RuntimePerformInitializers(ProgramInitializers());
-        _RuntimeSetExceptionHelper(_CallFunctionWithExceptionHandling);
-        _EarlyStartup();
-        _RunFrameworkInitialization(_LateStartup);
-        return MainWindow_MainWindow();
-    }();
+    static std::shared_ptr<MainWindow> window = game_test::StartGame();
     return *window;
 }
 

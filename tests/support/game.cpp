@@ -1,6 +1,5 @@
 #include "tests/support/game.h"
 
-#include "app/startup.h"
 #include "framework/controls.h"
 #include "framework/qt_bridge.h"
 
@@ -9,17 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace game_test {
-
-std::shared_ptr<MainWindow> StartGame() {
-    static char arg0[] = "holomina_test";
-    static char* argv[] = {arg0, nullptr};
-    RuntimeInit(1, argv);
-    RuntimePerformInitializers(ProgramInitializers());
-    _RuntimeSetExceptionHelper(_CallFunctionWithExceptionHandling);
-    _EarlyStartup();
-    _RunFrameworkInitialization(_LateStartup);
-    return MainWindow_MainWindow();
-}
 
 void Click(MainWindow& window, const char* control) {
     auto found = window._ControlByName(control);
