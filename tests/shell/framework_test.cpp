@@ -2,68 +2,41 @@
 // boundary and casts.
 #include "framework/random.h"
 #include "framework/strings.h"
-#include "framework/testing.h"
 #include "resources/pictures.h"
-#include "tests/support/game.h"
+#include "tests/shell/shell.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <stdexcept>
-#include <thread>
 
 using namespace game_test;
+using namespace shell_test;
+using ShellFramework = Game;
 
-namespace {
-
-// What the call raised on another thread, or null.
-std::exception_ptr OnOtherThread(const std::function<void()>& call) {
-    std::exception_ptr failure;
-    std::thread([&] {
-        try {
-            call();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }).join();
-    return failure;
-}
-
-bool RaisedThreadAccess(const std::exception_ptr& failure) {
-    try {
-        if (failure) std::rethrow_exception(failure);
-    } catch (const ThreadAccessingUIException&) {
-        return true;
-    } catch (...) {
-    }
-    return false;
-}
-
-} // namespace
-
-TEST(ShellFramework, LenCountsCharactersNotBytes) {
+TEST(ShellStrings, CountAndMakeCharactersNotBytesAndCompareExactly) {
     EXPECT_EQ(Len("ホロミナ2.0"), 7);
     EXPECT_EQ(Len(""), 0);
     EXPECT_EQ(Len("😀👍a"), 3);
     EXPECT_EQ(Len(Chr(13)), 1);
     EXPECT_EQ(Len("グレート＝アジア"), 8);
-}
-
-TEST(ShellFramework, ChrGivesOneCharacter) {
     EXPECT_EQ(Chr(13), "\r");
     EXPECT_EQ(Chr(0x30DB), "ホ");
     EXPECT_EQ(Chr(0x1F600), "😀");
-}
-
-TEST(ShellFramework, StringCompareIsZeroOnlyForEqualStrings) {
+    EXPECT_EQ(RuntimeAddString("ホロミナ", "2.0"), "ホロミナ2.0");
+    // Zero only for equal strings.
     EXPECT_EQ(RuntimeStringCompare("ビリー", "ビリー"), 0);
     EXPECT_NE(RuntimeStringCompare("ビリー", "ビリ"), 0);
     EXPECT_NE(RuntimeStringCompare("", "a"), 0);
     EXPECT_EQ(RuntimeStringCompare("a", "b"), -RuntimeStringCompare("b", "a"));
-    EXPECT_EQ(RuntimeAddString("ホロミナ", "2.0"), "ホロミナ2.0");
 }
 
-TEST(ShellFramework, RndIsInUnitRangeAndBothCoinSidesComeEvenly) {
+TEST(ShellRandom, ScriptedValuesComeInOrderAndTheSystemsAreFair) {
+    fw::testing::ScriptRandom({0.75, 0.25});
+    EXPECT_EQ(Rnd(), 0.75);
+    EXPECT_EQ(Rnd(), 0.25);
+    EXPECT_EQ(Rnd(), 0.75);
+    EXPECT_EQ(fw::testing::RandomDraws(), 3);
+
     fw::testing::UseSystemRandom();
     const int draws = 10000;
     int heads = 0;
@@ -78,43 +51,35 @@ TEST(ShellFramework, RndIsInUnitRangeAndBothCoinSidesComeEvenly) {
     EXPECT_LT(heads, 5300);
 }
 
-TEST(ShellFramework, ScriptedRndHandsOutItsValuesInOrder) {
-    fw::testing::ScriptRandom({0.75, 0.25});
-    EXPECT_EQ(Rnd(), 0.75);
-    EXPECT_EQ(Rnd(), 0.25);
-    EXPECT_EQ(Rnd(), 0.75);
-    EXPECT_EQ(fw::testing::RandomDraws(), 3);
-}
-
-TEST(ShellFramework, UserInterfaceRefusesOtherThreads) {
-    auto w = StartGame();
+// The user interface is the main thread's alone; finding and making controls is not.
+TEST_F(ShellFramework, UserInterfaceRefusesOtherThreads) {
     auto field = w->TextField1();
     auto canvas = w->REALCanvas();
     auto item = w->EditCopy();
-    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { field->Text(); })));
-    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { field->Text("x"); })));
-    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { canvas->Backdrop(nullptr); })));
-    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { w->MenuBar(); })));
-    EXPECT_TRUE(RaisedThreadAccess(OnOtherThread([&] { item->Text("x"); })));
+    const std::pair<const char*, std::function<void()>> calls[] = {
+        {"reading the field", [&] { field->Text(); }},
+        {"setting the field", [&] { field->Text("x"); }},
+        {"setting the backdrop", [&] { canvas->Backdrop(nullptr); }},
+        {"the window's menu bar", [&] { w->MenuBar(); }},
+        {"setting an item's text", [&] { item->Text("x"); }}};
+    for (const auto& [what, call] : calls)
+        EXPECT_EQ(RaisedOffMainThread(call), "ThreadAccessingUIException") << what;
     // Nothing changed.
-    EXPECT_EQ(field->Text(), "ホロミナ2.0\rPRESS OK BUTTON");
+    EXPECT_EQ(field->Text(), kTitleScreen);
     EXPECT_EQ(canvas->Backdrop(), FIRST());
     EXPECT_EQ(item->Text(), "コピー");
-}
 
-TEST(ShellFramework, FindingAndMakingControlsWorkOnAnyThread) {
-    auto w = StartGame();
     std::shared_ptr<RectControl> found, made;
-    EXPECT_FALSE(OnOtherThread([&] {
-        found = w->_ControlByName("OKButton");
-        made = w->__New(BevelButton::Record());
-    }));
+    EXPECT_EQ(RaisedOffMainThread([&] {
+                  found = w->_ControlByName("OKButton");
+                  made = w->__New(BevelButton::Record());
+              }),
+              "");
     EXPECT_EQ(found, w->_ControlByName("OKButton"));
     EXPECT_TRUE(std::dynamic_pointer_cast<BevelButton>(made));
 }
 
-TEST(ShellFramework, HandlerExceptionIsReportedAndStaysOutOfTheToolkit) {
-    auto w = StartGame();
+TEST_F(ShellFramework, HandlerExceptionIsReportedAndStaysOutOfTheToolkit) {
     std::vector<std::string> reports;
     fw::testing::SetHandlerReportSink([&](const std::string& line) { reports.push_back(line); });
     RuntimeAddEventHandler(w->BButton(), kEventAction, [](const std::shared_ptr<RectControl>&) {
@@ -136,8 +101,7 @@ TEST(ShellFramework, HandlerExceptionIsReportedAndStaysOutOfTheToolkit) {
     EXPECT_EQ(w->i, 1);
 }
 
-TEST(ShellFramework, CheckCastPassesNilAndRefusesAnotherClass) {
-    auto w = StartGame();
+TEST_F(ShellFramework, CheckCastPassesNilAndRefusesAnotherClass) {
     EXPECT_EQ(RuntimeCheckCast<BevelButton>(nullptr, BevelButton::Record()), nullptr);
     auto canvas = w->_ControlByName("REALCanvas");
     EXPECT_THROW(RuntimeCheckCast<BevelButton>(canvas, BevelButton::Record()),

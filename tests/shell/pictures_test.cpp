@@ -1,50 +1,34 @@
 // The picture accessors over the real rendered files: what they read, what they keep, and
-// what a missing, broken or failing file leaves behind.
-#include "framework/testing.h"
+// what a missing, broken or failing file leaves behind, the title screen's included.
 #include "resources/pictures.h"
+#include "tests/shell/shell.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using fw::testing::OperationLog;
+using namespace shell_test;
 
-namespace {
-
-PictureRef (*const kAccessors[])() = {AKIKO,     ASIA2018, BESSO,    BILLY,  CATMAC,    END1,
-                                      FIRST,     FLORE1,   FLORE2,   FLORE3, FLORE4,    FUJIWARA,
-                                      GREATAJIA, HARARY,   HUSASAKI, MARO,   MUCHIMARO, NAGAYA,
-                                      OFFICE,    ZOZEZ40,  SUN,      UMAKAI, WHITE,     ZAKO};
-
-// A resource folder of our own, empty until files are copied in.
-struct Folder {
-    QTemporaryDir dir;
-    Folder() { fw::testing::SetResourceFolder(dir.path().toStdString()); }
-    bool Copy(const QString& name) {
-        return QFile::copy(QString(HOLOMINA_PICTURE_DIR) + "/" + name, dir.filePath(name));
-    }
-    bool Write(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-};
-
-} // namespace
-
-TEST(ShellPictures, EveryPictureLoadsAt640By480) {
+TEST(ShellPictures, EveryPictureLoadsOnceAt640By480) {
     OperationLog log;
-    for (auto accessor : kAccessors) {
+    for (auto accessor :
+         {AKIKO,     ASIA2018, BESSO,  BILLY,    CATMAC,    END1,   FIRST,    FLORE1,
+          FLORE2,    FLORE3,   FLORE4, FUJIWARA, GREATAJIA, HARARY, HUSASAKI, MARO,
+          MUCHIMARO, NAGAYA,   OFFICE, ZOZEZ40,  SUN,       UMAKAI, WHITE,    ZAKO}) {
         PictureRef picture = accessor();
         ASSERT_TRUE(picture) << log.Entries().back();
         EXPECT_EQ(picture->Width(), 640) << picture->FileName();
         EXPECT_EQ(picture->Height(), 480) << picture->FileName();
+        // Kept: a second call reads nothing.
+        std::size_t entries = log.Entries().size();
+        EXPECT_EQ(accessor(), picture) << picture->FileName();
+        EXPECT_EQ(log.Entries().size(), entries) << picture->FileName();
     }
     // 24 different files, each read once.
-    EXPECT_EQ(log.Matching("Picture._OpenFromApp").size(), 24u);
     std::vector<std::string> names = log.Matching("Picture._OpenFromApp");
+    EXPECT_EQ(names.size(), 24u);
     std::ranges::sort(names);
     EXPECT_EQ(std::ranges::unique(names).size(), 0u);
 }
@@ -61,17 +45,8 @@ TEST(ShellPictures, ThreeAreReadWithoutExtension) {
                                         "Picture._OpenFromApp ZOZEZ40.png"}));
 }
 
-TEST(ShellPictures, SecondCallGivesTheSamePictureWithoutReading) {
-    PictureRef first = ZOZEZ40();
-    ASSERT_TRUE(first);
-    OperationLog log;
-    EXPECT_EQ(ZOZEZ40(), first);
-    EXPECT_EQ(ZOZEZ40(), first);
-    EXPECT_TRUE(log.Entries().empty());
-}
-
 TEST(ShellPictures, MissingFileIsTriedAgainUntilItLoads) {
-    Folder folder;
+    PictureFolder folder;
     OperationLog log;
     EXPECT_EQ(ZAKO(), nullptr);
     EXPECT_EQ(ZAKO(), nullptr);
@@ -87,7 +62,7 @@ TEST(ShellPictures, MissingFileIsTriedAgainUntilItLoads) {
 }
 
 TEST(ShellPictures, FileThatIsNoImageGivesNil) {
-    Folder folder;
+    PictureFolder folder;
     ASSERT_TRUE(folder.Write("WHITE.png", "not a picture at all"));
     ASSERT_TRUE(folder.Write("FIRST", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)));
     ASSERT_TRUE(folder.Write("END1", QByteArray()));
@@ -104,4 +79,17 @@ TEST(ShellPictures, LoaderExceptionReachesTheCallerAndCachesNothing) {
     EXPECT_TRUE(sun);
     EXPECT_EQ(log.Matching("Picture._OpenFromApp SUN.png").size(), 1u);
     EXPECT_EQ(SUN(), sun);
+}
+
+TEST(ShellPictures, TitleScreenWithoutFirstShowsAnEmptyCanvas) {
+    PictureFolder folder;
+    for (const QString& name : QDir(HOLOMINA_PICTURE_DIR).entryList(QDir::Files))
+        ASSERT_TRUE(name == "FIRST" || folder.Copy(name)) << name.toStdString();
+    auto w = game_test::StartGame();
+    EXPECT_EQ(w->REALCanvas()->Backdrop(), nullptr);
+    EXPECT_EQ(w->TextField1()->Text(), kTitleScreen);
+    EXPECT_TRUE(w->TopLevel()->isVisible());
+    // The white window shows through the empty canvas.
+    QImage shown = w->Content()->grab(QRect(0, 0, 640, 480)).toImage();
+    EXPECT_EQ(QColor(shown.pixel(320, 240)), QColor(Qt::white));
 }
