@@ -1,73 +1,49 @@
 // A to D record the answer, Reset starts the count over, Quit ends the application; none of
-// them shows anything.
+// them shows anything. What the next play keeps from the last one.
 #include "story.h"
 
 using namespace story;
 
 namespace {
 
-TEST(Buttons, LettersAndResetShowNothing) {
+// The last letter pressed, kept through Reset and the whole opening, answers the next
+// menu. After Reset one press shows nothing and makes i 0; twice in a row is once.
+TEST(Buttons, LettersAndResetShowNothingAndTheLastLetterWaitsForTheMenu) {
     auto w = StartGame();
-    PressOK(*w, 5);
+    PressOK(*w, 3);
     const std::string shown = Shown(*w);
     fw::testing::OperationLog log;
     for (char letter : {'A', 'B', 'C', 'D'})
         Answer(*w, letter);
+    EXPECT_EQ(w->i, 3);
+    EXPECT_EQ(w->abcd, 3);
+    Click(*w, "ResetButton");
     Click(*w, "ResetButton");
     EXPECT_TRUE(ScreenOperations(log).empty());
     EXPECT_EQ(Shown(*w), shown);
-    EXPECT_EQ(w->abcd, 3);
     EXPECT_EQ(w->i, -1);
-}
-
-TEST(Buttons, TheLastLetterBeforeOkIsTheAnswer) {
-    auto w = StartGame();
+    EXPECT_EQ(Press(*w), shown);
+    EXPECT_EQ(w->i, 0);
+    EXPECT_EQ(Press(*w), "ZOZEZ40.png | 俺の名前はタビト大伴");
     ToFirstMenu(*w);
-    Answer(*w, 'A');
-    Answer(*w, 'B');
-    EXPECT_EQ(Press(*w),
-              "OFFICE.png | MACか。このマックにはVespirelのネコ型エージェント機能が入っている");
-}
-
-// After Reset one press shows nothing and makes i 0; the next starts the story. Twice in a
-// row is the same as once.
-TEST(Buttons, ResetStartsTheStoryOverAfterOneEmptyPress) {
-    for (int resets : {1, 2}) {
-        SCOPED_TRACE(resets);
-        auto w = StartGame();
-        w->i = 0;
-        PressOK(*w, 12);
-        const std::string shown = Shown(*w);
-        for (int k = 0; k < resets; ++k)
-            Click(*w, "ResetButton");
-        EXPECT_EQ(Press(*w), shown);
-        EXPECT_EQ(w->i, 0);
-        EXPECT_EQ(Press(*w), "ZOZEZ40.png | 俺の名前はタビト大伴");
-    }
-}
-
-// Reset keeps the letter too: the new play's first menu takes it.
-TEST(Buttons, ResetKeepsTheLastLetter) {
-    auto w = StartGame();
-    PressOK(*w, 4);
-    Answer(*w, 'D');
-    Click(*w, "ResetButton");
-    PressOK(*w, 24);
     EXPECT_EQ(Press(*w), "OFFICE.png | 情報整理か。ヒントは、探偵の基本は情報収集だ");
 }
 
-// Reset while the field is open for the name leaves it open through the next play, until
-// the name check closes it.
-TEST(Buttons, ResetDuringTheNameEntryLeavesTheFieldOpenUntilTheCheck) {
+// Quit asks to end with 0 even while the name is being typed, and moves nothing. Reset
+// then leaves the field open through the next play, until the name check closes it.
+TEST(Buttons, QuitAndResetDuringTheNameEntry) {
     auto w = StartGame();
     ToNamePrompt(*w);
+    fw::testing::OperationLog log;
+    Click(*w, "NoBtutton");
+    EXPECT_EQ(log.Matching("Quit"), std::vector<std::string>{"Quit 0"});
+    EXPECT_EQ(w->i, 46);
     Click(*w, "ResetButton");
     PressOK(*w, 2);
     EXPECT_FALSE(w->TextField1()->ReadOnly());
     TypeCommitted(*w, "ア");
     EXPECT_EQ(FieldText(*w), "俺の名前はタビト大伴ア");
-    ToOffice(*w);
-    PressOK(*w, 2);
+    ToDeductionMenu(*w);
     Answer(*w, 'C');
     PressOK(*w, 4);
     ASSERT_EQ(w->i, 45);
@@ -76,14 +52,18 @@ TEST(Buttons, ResetDuringTheNameEntryLeavesTheFieldOpenUntilTheCheck) {
     EXPECT_TRUE(w->TextField1()->ReadOnly());
 }
 
-TEST(Buttons, QuitAsksToEndWithCodeZeroEvenDuringTheNameEntry) {
+// Nothing but i starts over after an ending: the last letter (C, the report) answers the
+// next play's first menu, and the field stays locked.
+TEST(NextPlay, KeepsTheLastLetterAndTheLockedField) {
     auto w = StartGame();
     ToNamePrompt(*w);
-    const auto i = w->i;
-    fw::testing::OperationLog log;
-    Click(*w, "NoBtutton");
-    EXPECT_EQ(log.Matching("Quit"), std::vector<std::string>{"Quit 0"});
-    EXPECT_EQ(w->i, i);
+    PressOK(*w, 2); // the prompt left in: game over
+    ASSERT_EQ(w->i, 0);
+    EXPECT_EQ(w->abcd, 2);
+    PressOK(*w, 23);
+    EXPECT_TRUE(w->TextField1()->ReadOnly());
+    EXPECT_EQ(Press(*w), "OFFICE.png | 現場か。ちょっと早い気もするが...");
+    EXPECT_EQ(Press(*w), "BESSO.png | 現場か。俺はナガヤ氏の自宅に潜入することにした");
 }
 
 } // namespace

@@ -20,15 +20,21 @@ bool TakesTyping(MainWindow& w) {
     return taken || field->inputMethodQuery(Qt::ImEnabled).toBool();
 }
 
-const std::string kPrompt =
-    "ここに犯人名をカタカナ４文字以内で入力して、OKボタンを押してください。";
-
-TEST(CulpritName, ThePromptOpensTheFieldAndTheCheckClosesIt) {
+// Locked from the start, even at the line right before the prompt; open at the prompt;
+// locked again by the check.
+TEST(CulpritName, TheFieldTakesTypingFromThePromptToTheCheck) {
     auto w = StartGame();
     EXPECT_TRUE(w->TextField1()->ReadOnly());
-    ToNamePrompt(*w);
-    EXPECT_EQ(Shown(*w), "ZOZEZ40.png | " + kPrompt);
+    ToDeductionMenu(*w);
+    Answer(*w, 'C');
+    PressOK(*w, 4);
+    ASSERT_EQ(w->i, 45);
+    EXPECT_FALSE(TakesTyping(*w));
+    EXPECT_EQ(FieldText(*w), "犯人は、こいつだ！");
+    EXPECT_EQ(Press(*w), "ZOZEZ40.png | "
+                         "ここに犯人名をカタカナ４文字以内で入力して、OKボタンを押してください。");
     EXPECT_FALSE(w->TextField1()->ReadOnly());
+    EXPECT_TRUE(TakesTyping(*w));
     ReplaceByTyping(*w, "ビリー");
     EXPECT_EQ(FieldText(*w), "ビリー");
     PressOK(*w);
@@ -37,111 +43,46 @@ TEST(CulpritName, ThePromptOpensTheFieldAndTheCheckClosesIt) {
     EXPECT_EQ(FieldText(*w), "大正解！");
 }
 
-// Before the prompt the field refuses typing, even right at the line before it.
-TEST(CulpritName, TypingBeforeThePromptIsRefused) {
-    auto w = StartGame();
-    ToOffice(*w);
-    Answer(*w, 'C');
-    PressOK(*w, 6); // up to "犯人は、こいつだ！"
-    ASSERT_EQ(w->i, 45);
-    EXPECT_FALSE(TakesTyping(*w));
-    EXPECT_EQ(FieldText(*w), "犯人は、こいつだ！");
-    PressOK(*w);
-    EXPECT_TRUE(TakesTyping(*w));
-}
-
-struct Outcome {
-    std::string typed;
-    std::string shown;
-    std::int64_t next;
-};
-
-// Each listed name: its own picture and line, and where it sends the story.
-TEST(CulpritName, EachListedNameShowsItsPictureAndLine) {
-    const Outcome outcomes[] = {
-        {"ウマカイ", "UMAKAI.png | 正解！", 48}, {"フササキ", "HUSASAKI.png | 外れ", 47},
-        {"ビリー", "BILLY.png | 大正解！", 49},  {"ハラリー", "HARARY.png | 外れ", 47},
-        {"タビト", "ZOZEZ40.png | 外れ", 47},    {"アジア", "ASIA2018 | 外れ", 47},
+// Each listed name has its own picture and line, and the check's scene change is followed
+// by the name's own (two blanks). Fewer than three characters miss on the hero's picture;
+// exactly three are compared. Anything else is no match: the typed text stays on screen.
+TEST(CulpritName, TheTypedTextDecidesTheEnding) {
+    std::string tooLong;
+    for (int k = 0; k < 10000; ++k)
+        tooLong += "ア";
+    const std::string kept; // the field's text, on the hero's picture
+    // clang-format off
+    const struct {
+        std::string typed;
+        std::string shown;
+        std::int64_t next;
+        std::size_t blanks;
+    } cases[] = {
+        {"ウマカイ", "UMAKAI.png | 正解！", 48, 2}, {"フササキ", "HUSASAKI.png | 外れ", 47, 2},
+        {"ビリー", "BILLY.png | 大正解！", 49, 2},  {"ハラリー", "HARARY.png | 外れ", 47, 2},
+        {"タビト", "ZOZEZ40.png | 外れ", 47, 2},    {"アジア", "ASIA2018 | 外れ", 47, 2},
+        {"", "ZOZEZ40.png | 外れ", 47, 1},          {"ビリ", "ZOZEZ40.png | 外れ", 47, 1},
+        {"ア", "ZOZEZ40.png | 外れ", 47, 1},        {"アイウ", kept, 47, 1},
+        {" ビリー", kept, 47, 1},  {"ビリー ", kept, 47, 1},    {"ビリー　", kept, 47, 1},
+        {"ﾋﾞﾘｰ", kept, 47, 1},     {"ウマカイウ", kept, 47, 1}, {"😀ビリー", kept, 47, 1},
+        {"ビ\tリ\x01ー", kept, 47, 1}, {tooLong, kept, 47, 1},
     };
-    for (const Outcome& outcome : outcomes) {
-        SCOPED_TRACE(outcome.typed);
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.substr(0, 40));
         auto w = StartGame();
         w->i = 45; // the prompt again: the window is the same one for the whole process
         PressOK(*w);
-        ReplaceByTyping(*w, outcome.typed);
+        ReplaceByTyping(*w, c.typed);
+        const std::string typed = FieldText(*w);
+        ASSERT_FALSE(c.shown.empty() && typed.empty()); // a kept text must show
         fw::testing::OperationLog log;
-        EXPECT_EQ(Press(*w), outcome.shown);
-        EXPECT_EQ(w->i, outcome.next);
-        // The check's own scene change and the name's one: the canvas is blanked twice.
-        EXPECT_EQ(log.Matching("RectControl.Refresh").size(), 2u);
-        EXPECT_EQ(log.Matching("Canvas.Backdrop WHITE.png").size(), 2u);
-    }
-}
-
-// Three characters are enough to be compared; fewer are a miss on the hero's picture.
-TEST(CulpritName, FewerThanThreeCharactersMiss) {
-    for (std::string typed : {"", "ビリ", "ア"}) {
-        SCOPED_TRACE(typed);
-        auto w = StartGame();
-        w->i = 45;
-        PressOK(*w);
-        ReplaceByTyping(*w, typed);
-        fw::testing::OperationLog log;
-        EXPECT_EQ(Press(*w), "ZOZEZ40.png | 外れ");
-        EXPECT_EQ(w->i, 47);
-        EXPECT_EQ(log.Matching("RectControl.Refresh").size(), 1u);
-    }
-}
-
-// Anything else of three characters or more is no match: the typed text stays on screen.
-TEST(CulpritName, UnlistedTextStaysInTheField) {
-    const std::string tooLong = [] {
-        std::string s;
-        for (int k = 0; k < 10000; ++k)
-            s += "ア";
-        return s;
-    }();
-    for (std::string typed :
-         {std::string("アイウ"), std::string(" ビリー"), std::string("ビリー "),
-          std::string("ビリー　"), std::string("ﾋﾞﾘｰ"), std::string("ウマカイウ"),
-          std::string("😀ビリー"), std::string("ビ\tリ\x01ー"), tooLong}) {
-        SCOPED_TRACE(typed.substr(0, 40));
-        auto w = StartGame();
-        w->i = 45;
-        PressOK(*w);
-        ReplaceByTyping(*w, typed);
-        const std::string before = FieldText(*w);
-        ASSERT_FALSE(before.empty());
-        EXPECT_EQ(Press(*w), "ZOZEZ40.png | " + before);
-        EXPECT_EQ(w->i, 47);
+        EXPECT_EQ(Press(*w), c.shown.empty() ? "ZOZEZ40.png | " + typed : c.shown);
+        EXPECT_EQ(w->i, c.next);
         EXPECT_TRUE(w->TextField1()->ReadOnly());
+        EXPECT_EQ(log.Matching("RectControl.Refresh").size(), c.blanks);
+        EXPECT_EQ(log.Matching("Canvas.Backdrop WHITE.png").size(), c.blanks);
     }
-}
-
-// The prompt left as it was is no name either; the next press is the bad ending.
-TEST(CulpritName, ThePromptLeftInTheFieldIsNoName) {
-    auto w = StartGame();
-    ToNamePrompt(*w);
-    EXPECT_EQ(Press(*w), "ZOZEZ40.png | " + kPrompt);
-    EXPECT_EQ(w->i, 47);
-    EXPECT_EQ(Press(*w), "FIRST | GAME OVER!");
-}
-
-// A press whose check fails part-way leaves i at 46: the next press checks again, reading
-// what the field then holds.
-TEST(CulpritName, AnInterruptedCheckRunsAgainOnTheNextPress) {
-    auto w = StartGame();
-    std::vector<std::string> reports;
-    fw::testing::SetHandlerReportSink([&](const std::string& r) { reports.push_back(r); });
-    ToNamePrompt(*w);
-    ReplaceByTyping(*w, "ビリ");
-    fw::testing::FailOperation("TextField.ReadOnly");
-    PressOK(*w);
-    EXPECT_EQ(reports.size(), 1u);
-    EXPECT_EQ(w->i, 46);
-    EXPECT_EQ(FieldText(*w), "ビリ");
-    ReplaceByTyping(*w, "ビリー");
-    EXPECT_EQ(Press(*w), "BILLY.png | 大正解！");
 }
 
 } // namespace

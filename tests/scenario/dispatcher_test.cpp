@@ -40,27 +40,6 @@ TEST(Dispatcher, AnAnswerOutsideAToDRunsNoBranch) {
     w->i = 1000;
     EXPECT_EQ(Press(*w), menu);
     EXPECT_EQ(w->i, 22);
-    w->i = 26; // the scene change comes before the answer is read
-    fw::testing::OperationLog log;
-    PressOK(*w);
-    EXPECT_EQ(ScreenOperations(log),
-              (Ops{"Canvas.Backdrop WHITE.png", "RectControl.Refresh REALCanvas",
-                   "Canvas.Backdrop BESSO.png"}));
-    EXPECT_EQ(w->i, 27);
-}
-
-// The coin is heads from exactly one half up.
-TEST(Dispatcher, HalfIsHeads) {
-    auto w = StartGame();
-    fw::testing::ScriptRandom({0.5, 0.49999});
-    ToFirstMenu(*w);
-    PressOK(*w);
-    EXPECT_EQ(Press(*w),
-              "GREATAJIA.png | "
-              "アジア「ちゃんと小説書いてるの？最近探偵はじめたって噂聞いたけど...デマよね？」");
-    PressOK(*w, 3);
-    EXPECT_EQ(Press(*w),
-              "AKIKO.png | アキコ「パパ、元気？私もママを目指してトレーニングをはじめたの」");
 }
 
 // A scene change: blank, redraw, the picture, and no redraw after it. Each use fetches the
@@ -90,35 +69,44 @@ TEST(Dispatcher, ASceneChangeBlanksRedrawsThenShowsThePicture) {
     EXPECT_TRUE(log.Matching("Picture._OpenFromApp").empty());
 }
 
-// The closing screens set their picture after the line and redraw after it, with no blank;
-// the two endings set the line first, then make a scene change to FIRST.
-TEST(Dispatcher, EndingScreensOrderTheirPictureAfterTheLine) {
-    auto w = StartGame();
-    struct Case {
-        std::int64_t step;
-        Ops ops;
-    };
+// What single presses do to the screen, in order. A picture repeated from the step before
+// is still blanked and redrawn; a step without a picture of its own leaves the canvas
+// alone, as does the first menu's hint; the house's hint and an unknown answer still make
+// the scene change that comes before the answer is read. The closing screens set their
+// picture after the line and redraw after it, with no blank; the two endings set the line
+// first, then make a scene change to FIRST.
+TEST(Dispatcher, EachPressChangesTheScreenInItsOwnOrder) {
+    const std::string redraw = "RectControl.Refresh REALCanvas";
+    const std::string blank = "Canvas.Backdrop WHITE.png";
     const std::string credits =
         "ホロミナ2.0　制作：ホロミナ制作チーム（小さなチームです）　遊んでくれてありがとう！";
-    const Case cases[] = {
-        {51,
-         {"TextField.Text GAME CLEAR!", "Canvas.Backdrop END1", "RectControl.Refresh REALCanvas"}},
-        {52,
-         {"TextField.Text " + credits, "Canvas.Backdrop ASIA2018",
-          "RectControl.Refresh REALCanvas"}},
-        {53,
-         {"TextField.Text MULTI ENDING ADVENTURE  'ONLY' GAME", "Canvas.Backdrop WHITE.png",
-          "RectControl.Refresh REALCanvas"}},
-        {54,
-         {"TextField.Text RESTART OK?", "Canvas.Backdrop WHITE.png",
-          "RectControl.Refresh REALCanvas", "Canvas.Backdrop FIRST"}},
-        {47,
-         {"TextField.Text GAME OVER!", "Canvas.Backdrop WHITE.png",
-          "RectControl.Refresh REALCanvas", "Canvas.Backdrop FIRST"}},
+    // clang-format off
+    const struct {
+        std::int64_t step;
+        int abcd;
+        Ops ops;
+    } cases[] = {
+        {8, 0, {blank, redraw, "Canvas.Backdrop NAGAYA.png",
+                "TextField.Text この男はキング長屋氏だ。このジパングを牛耳る大物政治家だった"}},
+        {9, 0, {blank, redraw, "Canvas.Backdrop NAGAYA.png",
+                "TextField.Text 過去形になってしまったのは、先日のネットニュースの通りだ。彼は最近暗殺された"}},
+        {1, 0, {"TextField.Text コードネームZOZEZ40でCYBER探偵をやっている"}},
+        {24, 3, {"TextField.Text 情報整理か。ヒントは、常に現場にある"}},
+        {26, 3, {blank, redraw, "Canvas.Backdrop BESSO.png",
+                 "TextField.Text 情報整理か。安全なのは、CATMACに相談することか..."}},
+        {26, 7, {blank, redraw, "Canvas.Backdrop BESSO.png"}},
+        {51, 0, {"TextField.Text GAME CLEAR!", "Canvas.Backdrop END1", redraw}},
+        {52, 0, {"TextField.Text " + credits, "Canvas.Backdrop ASIA2018", redraw}},
+        {53, 0, {"TextField.Text MULTI ENDING ADVENTURE  'ONLY' GAME", blank, redraw}},
+        {54, 0, {"TextField.Text RESTART OK?", blank, redraw, "Canvas.Backdrop FIRST"}},
+        {47, 0, {"TextField.Text GAME OVER!", blank, redraw, "Canvas.Backdrop FIRST"}},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    auto w = StartGame();
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
         w->i = c.step;
+        w->abcd = c.abcd;
         fw::testing::OperationLog log;
         PressOK(*w);
         EXPECT_EQ(ScreenOperations(log), c.ops);
@@ -126,8 +114,9 @@ TEST(Dispatcher, EndingScreensOrderTheirPictureAfterTheLine) {
 }
 
 // With the canvas gone, a scene change fails at its first fetch: no picture is fetched,
-// the screen and i stay as they were, and the framework reports the failure.
-TEST(Dispatcher, AMissingCanvasStopsThePressBeforeAnythingChanges) {
+// the screen and i stay as they were, and the framework reports the failure. Halfway
+// through a block, what was done before stays.
+TEST(Dispatcher, AMissingCanvasStopsThePressWhereItIsNeeded) {
     auto w = StartGame();
     std::vector<std::string> reports;
     fw::testing::SetHandlerReportSink([&](const std::string& r) { reports.push_back(r); });
@@ -146,51 +135,81 @@ TEST(Dispatcher, AMissingCanvasStopsThePressBeforeAnythingChanges) {
     EXPECT_EQ(canvas->Backdrop()->FileName(), "FIRST");
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("NilObjectException"), std::string::npos) << reports[0];
-}
-
-// The same halfway through a block: the line already set stays, i does not move.
-TEST(Dispatcher, AMissingCanvasMidBlockKeepsWhatWasDone) {
-    auto w = StartGame();
-    fw::testing::SetHandlerReportSink([](const std::string&) {});
-    w->i = 47; // the line comes before the scene change
-    fw::testing::ForgetControl(*w, "REALCanvas");
+    w->i = 47; // the ending's -1 and its line come before its scene change
     PressOK(*w);
     EXPECT_EQ(FieldText(*w), "GAME OVER!");
-    EXPECT_EQ(w->i, -1); // stored before the line
+    EXPECT_EQ(w->i, -1);
+    EXPECT_EQ(reports.size(), 2u);
 }
 
-// A press that fails at its first fetch skips the common step, so the next press runs the
-// same block from its start.
-TEST(Dispatcher, TheFailedBlockRunsAgainOnTheNextPress) {
-    auto w = StartGame();
-    std::vector<std::string> reports;
-    fw::testing::SetHandlerReportSink([&](const std::string& r) { reports.push_back(r); });
-    QWidget* ok = w->OKButton()->Widget(); // found now: the fault is for the block's fetch
-    fw::testing::FailOperation("Window._ControlByName", 1, "NilObjectException");
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(reports.size(), 1u);
-    EXPECT_EQ(w->i, 0);
-    EXPECT_EQ(Shown(*w), "FIRST | ホロミナ2.0⏎PRESS OK BUTTON");
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(Shown(*w), "ZOZEZ40.png | 俺の名前はタビト大伴");
-    EXPECT_EQ(w->i, 1);
+// One press cut short by a failing operation: what it leaves on screen, in i and in coin
+// draws, and what the presses after it do.
+struct Cut {
+    std::string name;
+    Checkpoint from;
+    Steps before;
+    std::string operation;
+    int nth;
+    std::vector<double> coins;
+    std::string shown;
+    std::int64_t i;
+    int draws;
+    Steps after;
+};
+
+void PrintTo(const Cut& cut, std::ostream* os) {
+    *os << cut.name;
 }
 
-// A failure after the scene change: the picture stays changed, the text and i do not, and
-// the next press runs the block again with a fresh coin.
-TEST(Dispatcher, AFailedLineAfterTheSceneChangeFlipsAgainOnTheRetry) {
+class CutShort : public ::testing::TestWithParam<Cut> {};
+
+TEST_P(CutShort, LeavesWhatWasDoneAndRunsAgain) {
+    const Cut& cut = GetParam();
     auto w = StartGame();
-    fw::testing::ScriptRandom({0.7, 0.2});
-    fw::testing::SetHandlerReportSink([](const std::string&) {});
-    ToFirstMenu(*w);
-    PressOK(*w);
-    fw::testing::FailOperation("TextField.Text");
-    PressOK(*w);
-    EXPECT_EQ(Shown(*w), "GREATAJIA.png | 電話か。家族にでも連絡しようか");
-    EXPECT_EQ(w->i, 24);
-    EXPECT_EQ(Press(*w),
-              "AKIKO.png | アキコ「パパ、元気？私もママを目指してトレーニングをはじめたの」");
-    EXPECT_EQ(w->i, 200);
+    fw::testing::ScriptRandom(cut.coins);
+    int reports = 0;
+    fw::testing::SetHandlerReportSink([&](const std::string&) { ++reports; });
+    cut.from(*w);
+    Walk(*w, cut.before);
+    QWidget* ok = w->OKButton()->Widget(); // found now: the fault is for the block's own use
+    fw::testing::FailOperation(cut.operation, cut.nth);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(Shown(*w), cut.shown);
+    EXPECT_EQ(w->i, cut.i);
+    EXPECT_EQ(fw::testing::RandomDraws(), cut.draws);
+    Walk(*w, cut.after);
 }
+
+// clang-format off
+const Cut kCuts[] = {
+    // A press failing at its first fetch skips the common step: the block runs again.
+    {"FirstFetchRunsTheBlockAgain", At(0), {}, "Window._ControlByName", 1, {},
+        "FIRST | ホロミナ2.0⏎PRESS OK BUTTON", 0, 0, {"ZOZEZ40.png | 俺の名前はタビト大伴", "@1"}},
+    // After the scene change the picture stays changed, the text and i do not; the retry
+    // flips a fresh coin.
+    {"LineAfterTheSceneChangeFlipsAgain", ToFirstMenu, {""}, "TextField.Text", 1, {0.7, 0.2},
+        "GREATAJIA.png | 電話か。家族にでも連絡しようか", 24, 1,
+        {"AKIKO.png | アキコ「パパ、元気？私もママを目指してトレーニングをはじめたの」", "@200"}},
+    // The agent appears before its coin is flipped; the phone flips before its scene.
+    {"AgentAppearsBeforeItsCoin", ToDeductionMenu, {"B", ""}, "Canvas.Backdrop", 2, {},
+        "WHITE.png | まずはキャットマックに相談だ", 42, 0, {}},
+    {"PhoneFlipsBeforeItsScene", ToDeductionMenu, {"A", ""}, "Canvas.Backdrop", 1, {0.7},
+        "OFFICE.png | 電話か。家族に連絡を取るか", 42, 1, {}},
+    // The bad ending stores -1 before its line: it still starts over, one empty press later.
+    {"GameOverStoresFirst", At(47), {}, "TextField.Text", 1, {}, "FIRST | ホロミナ2.0⏎PRESS OK BUTTON",
+        -1, 0, {"FIRST | ホロミナ2.0⏎PRESS OK BUTTON", "@0", "ZOZEZ40.png | 俺の名前はタビト大伴"}},
+    // The restart prompt stores -1 between its blank redraw and FIRST.
+    {"RestartPromptStoresBeforeFirst", At(54), {}, "Canvas.Backdrop", 2, {},
+        "WHITE.png | RESTART OK?", -1, 0, {}},
+    {"RestartPromptRedrawFailsBeforeStoring", At(54), {}, "RectControl.Refresh", 1, {},
+        "WHITE.png | RESTART OK?", 54, 0, {}},
+    // The name check cut short leaves i at 46: the next press checks what the field holds.
+    {"NameCheckRunsAgain", ToNamePrompt, {"type ビリ"}, "TextField.ReadOnly", 1, {},
+        "ZOZEZ40.png | ビリ", 46, 0, {"type ビリー", "BILLY.png | 大正解！"}},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Dispatcher, CutShort, ::testing::ValuesIn(kCuts),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -1,6 +1,6 @@
 // Shared moves for the scenario tests: pressing OK while reading back what the screen
-// shows, and playing the main road from the title to each of the story's checkpoints with
-// nothing but clicks.
+// shows, playing the main road from the title to each of the story's checkpoints with
+// nothing but clicks, and walking a scene from there as a list of steps.
 #pragma once
 
 #include "framework/testing.h"
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,12 +23,11 @@ inline std::string Press(MainWindow& window) {
     return Shown(window);
 }
 
-// n presses of OK, one transcript line each.
-inline std::vector<std::string> Presses(MainWindow& window, int n) {
-    std::vector<std::string> lines;
-    for (int k = 0; k < n; ++k)
-        lines.push_back(Press(window));
-    return lines;
+// Where a walk starts: a checkpoint below, or a step set directly (0: the title).
+using Checkpoint = std::function<void(MainWindow&)>;
+
+inline Checkpoint At(std::int64_t step) {
+    return [step](MainWindow& window) { window.i = step; };
 }
 
 // The first menu on screen (23 presses from the title, fewer from later in the opening);
@@ -60,12 +60,39 @@ inline void ToOffice(MainWindow& window) {
     PressOK(window, 3);
 }
 
-// The report written and the prompt shown: the field is open for the name; i = 46.
-inline void ToNamePrompt(MainWindow& window) {
+// The deduction menu on screen; i = 41.
+inline void ToDeductionMenu(MainWindow& window) {
     ToOffice(window);
     PressOK(window, 2);
+}
+
+// The report written and the prompt shown: the field is open for the name; i = 46.
+inline void ToNamePrompt(MainWindow& window) {
+    ToDeductionMenu(window);
     Answer(window, 'C');
     PressOK(window, 5);
+}
+
+// A walk, one string a step: "A" to "D" press that letter; "" presses OK without looking;
+// "@n" expects i to be n; "type X" replaces the field's content by typing X; anything else
+// presses OK and expects that screen.
+using Steps = std::vector<std::string>;
+
+inline void Walk(MainWindow& window, const Steps& steps) {
+    int press = 0;
+    for (const std::string& step : steps) {
+        if (step.size() == 1) {
+            Answer(window, step[0]);
+        } else if (step.starts_with("@")) {
+            EXPECT_EQ(window.i, std::stoll(step.substr(1))) << "after press " << press;
+        } else if (step.starts_with("type ")) {
+            ReplaceByTyping(window, step.substr(5));
+        } else if (++press; step.empty()) {
+            PressOK(window);
+        } else {
+            EXPECT_EQ(Press(window), step) << "press " << press;
+        }
+    }
 }
 
 // The canvas's and the field's operations of a log, in order: what one press did to the
