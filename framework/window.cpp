@@ -137,16 +137,16 @@ const ClassRecord& Window::Record() {
              {"Frame", PropertyType::Integer},
              {"Title", PropertyType::String,
               [](Object& o, const P& v) {
-                  static_cast<Window&>(o).d->top->setWindowTitle(
+                  Window::Built(o).top->setWindowTitle(
                       QString::fromStdString(std::get<std::string>(v)));
               }},
              {"CloseButton", PropertyType::Boolean},
              {"Resizeable", PropertyType::Boolean,
               [](Object& o, const P& v) {
-                  auto& w = static_cast<Window&>(o);
-                  if (!BooleanOf(v)) w.d->minWidth = w.d->maxWidth = w.d->width;
-                  if (!BooleanOf(v)) w.d->minHeight = w.d->maxHeight = w.d->height;
-                  w.d->ApplySize();
+                  Impl& w = Window::Built(o);
+                  if (!BooleanOf(v)) w.minWidth = w.maxWidth = w.width;
+                  if (!BooleanOf(v)) w.minHeight = w.maxHeight = w.height;
+                  w.ApplySize();
               }},
              {"MaximizeButton", PropertyType::Boolean},
              {"MinimizeButton", PropertyType::Boolean},
@@ -160,29 +160,36 @@ const ClassRecord& Window::Record() {
              {"FullScreen", PropertyType::Boolean},
              {"HasBackColor", PropertyType::Boolean,
               [](Object& o, const P& v) {
-                  static_cast<Window&>(o).d->content->setAutoFillBackground(BooleanOf(v));
+                  Window::Built(o).content->setAutoFillBackground(BooleanOf(v));
               }},
              {"BackColor", PropertyType::Color,
               [](Object& o, const P& v) {
                   Color c = std::get<Color>(v);
-                  QWidget* content = static_cast<Window&>(o).d->content;
+                  QWidget* content = Window::Built(o).content;
                   QPalette palette = content->palette();
                   palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
                   content->setPalette(palette);
               }},
              {"MenuBarVisible", PropertyType::Boolean,
               [](Object& o, const P& v) {
-                  auto& w = static_cast<Window&>(o);
-                  if (QWidget* bar = w.d->top->menuWidget()) bar->setVisible(BooleanOf(v));
-                  w.d->ApplySize();
+                  Impl& w = Window::Built(o);
+                  if (QWidget* bar = w.top->menuWidget()) bar->setVisible(BooleanOf(v));
+                  w.ApplySize();
               }},
          },
          [] { return std::make_shared<Window>(); }});
     return record;
 }
 
+Window::Impl& Window::Built(Object& window) {
+    auto& self = static_cast<Window&>(window);
+    if (!self.d) throw NilObjectException("the window has not been constructed");
+    return *self.d;
+}
+
 void Window::SetSize(int which, std::int64_t value) {
     fw::CheckMainThread("Window.Size");
+    Built(*this);
     int v = int(std::clamp<std::int64_t>(value, 0, 32000));
     int* fields[] = {&d->width,     &d->height,   &d->minWidth,
                      &d->minHeight, &d->maxWidth, &d->maxHeight};
@@ -192,6 +199,7 @@ void Window::SetSize(int which, std::int64_t value) {
 
 void Window::SetVisible(bool visible) {
     fw::CheckMainThread("Window.Visible");
+    Built(*this);
     d->visible = visible;
     // While constructing, showing waits until the controls have opened.
     if (!d->constructing) d->top->setVisible(visible);

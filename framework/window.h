@@ -42,6 +42,8 @@ class Window : public Object {
     struct Impl;
 
   private:
+    // The window's toolkit parts; NilObjectException before Constructor has made them.
+    static Impl& Built(Object& window);
     void SetSize(int which, std::int64_t value);
     void SetVisible(bool visible);
     std::unique_ptr<Impl> d;

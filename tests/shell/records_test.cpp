@@ -146,3 +146,12 @@ TEST_F(ShellRecords, TruncatedRecordsAreRefusedNeverOverread) {
         EXPECT_NO_THROW(_SetProperties(*control, record));
     }
 }
+
+// A record applied before its object is built is refused, not a crash.
+TEST(ShellRecordBytes, RecordsNeedTheirObjectBuilt) {
+    game_test::StartGame();
+    auto window = RuntimeNewObject(Window::Record());
+    EXPECT_THROW(_SetProperties(*window, WindowRecord()), NilObjectException);
+    auto button = RuntimeNewObject(BevelButton::Record());
+    EXPECT_THROW(_SetProperties(*button, ControlRecord("OKButton")), NilObjectException);
+}
