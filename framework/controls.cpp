@@ -13,15 +13,9 @@
 namespace {
 
 using P = PropertyValue;
-std::int64_t IntegerOf(const P& v) {
-    return std::get<std::int64_t>(v);
-}
-bool BooleanOf(const P& v) {
-    return std::get<bool>(v);
-}
-const std::string& StringOf(const P& v) {
-    return std::get<std::string>(v);
-}
+using fw::BooleanOf;
+using fw::IntegerOf;
+using fw::StringOf;
 
 QWidget* WidgetOf(Object& o) {
     QWidget* widget = static_cast<RectControl&>(o).Widget();

@@ -67,6 +67,19 @@ struct PropertyValue : std::variant<std::int64_t, bool, float, Color, std::strin
     using variant::variant;
 };
 
+namespace fw {
+// A value read by its declared type, for the framework's property setters.
+inline std::int64_t IntegerOf(const PropertyValue& v) {
+    return std::get<std::int64_t>(v);
+}
+inline bool BooleanOf(const PropertyValue& v) {
+    return std::get<bool>(v);
+}
+inline const std::string& StringOf(const PropertyValue& v) {
+    return std::get<std::string>(v);
+}
+} // namespace fw
+
 class Object;
 using ObjectRef = std::shared_ptr<Object>;
 

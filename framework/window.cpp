@@ -34,12 +34,8 @@ class TopLevelWidget : public QMainWindow {
     }
 };
 
-std::int64_t IntegerOf(const PropertyValue& v) {
-    return std::get<std::int64_t>(v);
-}
-bool BooleanOf(const PropertyValue& v) {
-    return std::get<bool>(v);
-}
+using fw::BooleanOf;
+using fw::IntegerOf;
 
 } // namespace
 
