@@ -6,24 +6,37 @@
 #       from the title screen to "GAME CLEAR!", then Ctrl+Q: exit code 0
 #   play.sh <holomina executable> <folder for screenshots> quit-at-name
 #       to the name prompt, half a name typed, then the Quit button: exit code 0
+#   play.sh <holomina executable> <folder for screenshots> ime-return|ime-pending
+#       the good ending with the name typed through IBus and Anthy: "biri-", F7 for
+#       katakana, then Return and OK (ime-return) or OK with the text still pending
 set -euo pipefail
 
 game=$1
 out=$2
 route=${3:-good-ending}
 mkdir -p "$out"
-for tool in Xvfb xdotool import convert xclip; do
+tools=(Xvfb xdotool import convert xclip)
+[[ $route = ime-* ]] && tools+=(dbus-daemon ibus-daemon ibus)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
+if [[ $route = ime-* ]] && [ ! -e /usr/share/ibus/component/anthy.xml ]; then
+    echo "SKIP: ibus-anthy is not installed"
+    exit 77
+fi
 
-source "$(dirname "$0")/xvfb.sh"
+here=$(dirname "$0")
+source "$here/xvfb.sh"
+source "$here/ibus.sh"
 start_xvfb
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    stop_ibus
     stop_xvfb
 }
 trap cleanup EXIT
+[[ $route = ime-* ]] && start_ibus "$out/ibus.log"
 
 "$game" >"$out/game.log" 2>&1 &
 game_pid=$!
@@ -77,16 +90,59 @@ field_text() {
     xclip -o -selection clipboard 2>/dev/null || true
 }
 
-expect_field() {
-    local text=""
-    # A loaded machine may take a moment to handle the clicks queued before.
+# The field's text once it is one of those given, or what it shows after some tries: a
+# loaded machine may take a moment to handle the clicks queued before.
+settled_field() {
+    local text="" want _
     for _ in $(seq 10); do
         text=$(field_text)
-        [ "$text" = "$1" ] && break
+        for want; do [ "$text" = "$want" ] && break 2; done
         sleep 0.3
     done
+    echo "$text"
+}
+
+expect_field() {
+    local text
+    text=$(settled_field "$1")
     [ "$text" = "$1" ] || { echo "FAIL: the field shows '$text', expected '$1'"; exit 1; }
     echo "field: $text"
+}
+
+# Types ビリー through Anthy, "biri-" and F7 for katakana, and commits it with Return.
+# Anthy starts in Latin mode: Zenkaku_Hankaku turns it to hiragana. Keys that come before
+# the engine is ready pass by it, that one included, and Latin letters land in the field:
+# then the switch and the name are typed again.
+type_name_through_ime() {
+    local text=biri- _
+    for _ in $(seq 5); do
+        click 320 530
+        [ "$text" = biri- ] && xdotool key Zenkaku_Hankaku
+        xdotool key --clearmodifiers ctrl+a BackSpace
+        xdotool type --delay 50 'biri-'
+        xdotool key F7
+        screenshot name_pending
+        xdotool key Return
+        text=$(settled_field ビリー biri-)
+        [ "$text" = ビリー ] && break
+        echo "typed through the input method: '$text', again"
+    done
+    [ "$text" = ビリー ] || { echo "FAIL: the input method typed '$text', expected 'ビリー'"; exit 1; }
+    echo "field: $text"
+}
+
+# Anthy shows the converted text on a lavender ground: wait until it shows, as the player
+# would, before pressing OK.
+wait_for_conversion() {
+    local _
+    for _ in $(seq 30); do
+        screenshot name_pending
+        convert "$out/name_pending.png" -crop "640x200+0+$((bar + 480))" -format %c histogram:info: |
+            grep -qi C8C8F0 && return
+        sleep 0.2
+    done
+    echo "FAIL: the converted name never showed pending in the field"
+    exit 1
 }
 
 expect_exit_zero() {
@@ -125,11 +181,31 @@ if [ "$route" = quit-at-name ]; then
     echo "PASS: quit in the middle of the name entry with 0"
     exit 0
 fi
-xdotool type --delay 50 'ビリー'
-expect_field "ビリー"
+if [[ $route = ime-* ]]; then
+    type_name_through_ime
+    if [ "$route" = ime-pending ]; then
+        # Typed again and left pending: OK alone must take it.
+        click 320 530
+        xdotool key --clearmodifiers ctrl+a BackSpace
+        xdotool type --delay 50 'biri-'
+        xdotool key F7
+        wait_for_conversion
+    fi
+else
+    xdotool type --delay 50 'ビリー'
+    expect_field "ビリー"
+fi
 
 ok 1
 expect_field "大正解！"
+if [[ $route = ime-* ]]; then
+    # The field is read-only now: text composed in it must not land in it.
+    click 320 530
+    xdotool type --delay 50 'biri-'
+    xdotool key F7 Return
+    sleep 1 # what the input method sends comes back later than the keys
+    expect_field "大正解！"
+fi
 ok 3 # the accusation, the culprit's reply, the good ending
 screenshot good_ending
 expect_picture good_ending
