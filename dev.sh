@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ libx11-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-noto-cjk
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool x11-apps imagemagick xclip xauth dbus-daemon ibus ibus-anthy)
+          xvfb xdotool x11-apps x11-utils imagemagick xclip xauth dbus-daemon ibus ibus-anthy)
 
 install_missing() {
     local missing=()

@@ -15,7 +15,7 @@ game=$1
 out=$2
 route=${3:-good-ending}
 mkdir -p "$out"
-tools=(Xvfb xdotool import convert xclip)
+tools=(Xvfb xdotool import convert xclip xprop)
 [[ $route = ime-* ]] && tools+=(dbus-daemon ibus-daemon ibus)
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -50,6 +50,23 @@ bar=$((height - 720))
 echo "window ${width}x${height}, menu bar ${bar}px"
 [ "$width" -eq 640 ] || { echo "FAIL: window width $width"; exit 1; }
 [ "$bar" -ge 0 ] || { echo "FAIL: window height $height"; exit 1; }
+
+# A fixed-size window offers no maximise: neither the function nor the title-bar button.
+# Without the functions flag the window manager offers every function; bit 0 of a field
+# means "all but those listed".
+maximise_offered() { # the xprop line of _MOTIF_WM_HINTS
+    local flags functions decorations
+    read -r flags functions decorations _ < <(sed -n 's/.*= //p' <<<"$1" | tr -d ,) || return 0
+    listed() { (( $1 & 1 ? !($1 & $2) : $1 & $2 )); }
+    (( flags & 1 )) || return 0
+    listed "$functions" 0x10 && return 0
+    (( flags & 2 )) && listed "$decorations" 0x40
+}
+if [ "$route" = good-ending ]; then
+    hints=$(xprop -id "$window" _MOTIF_WM_HINTS)
+    echo "$hints (flags, functions, decorations, ...)"
+    ! maximise_offered "$hints" || { echo "FAIL: the window offers to maximise"; exit 1; }
+fi
 
 click() { # x y in the content area
     xdotool mousemove --window "$window" "$1" $(($2 + bar)) click 1
