@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
+
+#include <cstdio>
 
 namespace {
 // The toolkit keeps argc by reference for the life of the application.
@@ -31,6 +34,14 @@ void PutJapaneseBehindDefaultFont() {
                          QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")};
     font.setFamilies(families);
     QApplication::setFont(font);
+    // Without any, every line of the story is a row of boxes: say what to install.
+    if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) {
+        std::fprintf(stderr,
+                     "%s: no installed font can draw Japanese, so the texts will show as boxes; "
+                     "install one, such as Debian's fonts-noto-cjk\n",
+                     fw::ProgramName().c_str());
+        std::fflush(stderr);
+    }
 }
 } // namespace
 

@@ -5,7 +5,10 @@
 #include "framework/window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputMethod>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -85,6 +88,47 @@ void ApplyAcceptFocus(Object& o, const P& v) {
     const P* tabStop = o.StoredProperty("TabStop");
     bool tab = !tabStop || BooleanOf(*tabStop);
     WidgetOf(o)->setFocusPolicy(BooleanOf(v) ? Qt::StrongFocus : tab ? Qt::TabFocus : Qt::NoFocus);
+}
+
+// A ring inside the control's edge, over whatever the control draws: the player sees where
+// the focus went, whether by Tab or a click. Transparent to the mouse.
+class FocusRing : public QWidget {
+  public:
+    static constexpr const char* kName = "focus ring";
+
+    explicit FocusRing(QWidget* control) : QWidget(control) {
+        setObjectName(kName);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(control->rect());
+        setVisible(control->hasFocus());
+        control->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            setVisible(event->type() == QEvent::FocusIn);
+            raise();
+        } else if (event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kWidth, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(rect()).adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2));
+    }
+
+  private:
+    static constexpr qreal kWidth = 2;
+};
+
+void ApplyFocusRing(Object& o, const P& v) {
+    fw::ShowFocusRing(WidgetOf(o), BooleanOf(v));
 }
 
 class CanvasWidget : public QWidget {
@@ -244,7 +288,12 @@ const ClassRecord& BevelButton::Record() {
 QWidget* BevelButton::MakeWidget(QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, [this] { RaiseEvent(kEventAction, "Action"); });
+    QObject::connect(button, &QPushButton::clicked, [this, button] {
+        // The button never takes the focus, so the toolkit would leave an input method's
+        // pending text uncommitted: the handler must read the name the player sees typed.
+        fw::CommitPendingInput(button->window());
+        RaiseEvent(kEventAction, "Action");
+    });
     return button;
 }
 
@@ -272,7 +321,7 @@ const ClassRecord& TextField::Record() {
                  FieldOf(o)->setFrameShape(BooleanOf(v) ? QFrame::StyledPanel : QFrame::NoFrame);
              }},
             {"Password", PropertyType::Boolean},
-            {"UseFocusRing", PropertyType::Boolean},
+            {"UseFocusRing", PropertyType::Boolean, ApplyFocusRing},
             {"TextColor", PropertyType::Color,
              [](Object& o, const P& v) {
                  ApplyColour(WidgetOf(o), QPalette::Text, std::get<Color>(v));
@@ -290,7 +339,9 @@ const ClassRecord& TextField::Record() {
             {"ReadOnly", PropertyType::Boolean,
              [](Object& o, const P& v) { static_cast<TextField&>(o).ReadOnly(BooleanOf(v)); }},
             {"LimitText", PropertyType::Integer},
-            {"AcceptTabs", PropertyType::Boolean},
+            // While editable, Tab types a tab; read-only, it moves the focus on.
+            {"AcceptTabs", PropertyType::Boolean,
+             [](Object& o, const P& v) { FieldOf(o)->setTabChangesFocus(!BooleanOf(v)); }},
             {"Alignment", PropertyType::Integer},
             {"DataSource", PropertyType::String},
             {"DataField", PropertyType::String},
@@ -371,18 +422,51 @@ void FieldWidget::SetTextUtf8(std::string_view text) {
 
 void FieldWidget::SetReadOnlyField(bool readOnly) {
     setReadOnly(readOnly);
-    // Read-only text can still be selected and copied, with the mouse or the keyboard.
-    setTextInteractionFlags(readOnly ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                     : Qt::TextEditorInteraction);
+    // Read-only text can still be selected with the mouse and copied through the Edit
+    // menu, but shows no text cursor: nothing invites the player to type.
+    setTextInteractionFlags(readOnly ? Qt::TextSelectableByMouse : Qt::TextEditorInteraction);
+}
+
+// A one-line answer: whatever way text comes in, keys, a paste, a drop or an input
+// method's commit, it brings no line break of any kind.
+static QString WithoutLineBreaks(QString text) {
+    text.removeIf([](QChar c) {
+        switch (c.unicode()) {
+        case u'\n':
+        case u'\v':
+        case u'\f':
+        case u'\r':
+        case 0x0085:
+        case 0x2028:
+        case 0x2029:
+            return true;
+        default:
+            return false;
+        }
+    });
+    return text;
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* event) {
-    // A one-line answer: Enter adds no line break.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    // Ctrl+Tab leaves a field that takes tabs, as in any text area that does.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        event->modifiers() & Qt::ControlModifier) {
+        QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                                    !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QString text = WithoutLineBreaks(event->text());
+    if (text == event->text()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent filtered(event->type(), text.isEmpty() ? Qt::Key_unknown : event->key(),
+                       event->modifiers(), text, event->isAutoRepeat(), ushort(event->count()));
+    QPlainTextEdit::keyPressEvent(&filtered);
 }
 
 // A read-only field stays selectable, and the toolkit's text control takes that as leave to
@@ -392,19 +476,12 @@ QVariant FieldWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
     return QPlainTextEdit::inputMethodQuery(query);
 }
 
-// A one-line answer: whatever way text comes in, Enter, a paste or an input method's
-// commit, it brings no line break.
-static QString WithoutLineBreaks(QString text) {
-    text.remove(QChar(u'\r'));
-    text.remove(QChar(u'\n'));
-    return text;
-}
-
 void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
     if (isReadOnly()) {
         event->ignore();
         return;
     }
+    pending_ = event->preeditString();
     QString commit = WithoutLineBreaks(event->commitString());
     if (commit == event->commitString()) {
         QPlainTextEdit::inputMethodEvent(event);
@@ -415,9 +492,26 @@ void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
     QPlainTextEdit::inputMethodEvent(&single);
 }
 
+void FieldWidget::CommitPendingInput() {
+    if (pending_.isEmpty()) return;
+    QInputMethodEvent commit;
+    commit.setCommitString(pending_);
+    QCoreApplication::sendEvent(this, &commit);
+    // The input method must let go of it too, or it would commit it a second time.
+    QGuiApplication::inputMethod()->reset();
+}
+
 void FieldWidget::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText() || isReadOnly()) return;
     insertPlainText(WithoutLineBreaks(source->text()));
+}
+
+// The field's own menu is the Edit menu: the same commands, names and shortcuts.
+void FieldWidget::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* edit = EditMenuOf(window());
+    if (!edit) return;
+    setFocus(Qt::PopupFocusReason);
+    edit->exec(event->globalPos());
 }
 
 FieldWidget* FocusedField() {
@@ -430,6 +524,22 @@ FieldWidget* FocusedField() {
     return nullptr;
 }
 
+void CommitPendingInput(QWidget* window) {
+    // The platform's input method commits what it holds into the focused field; one that
+    // can't (or none at all) leaves it to the field.
+    QGuiApplication::inputMethod()->commit();
+    if (window)
+        for (FieldWidget* field : window->findChildren<FieldWidget*>())
+            field->CommitPendingInput();
+}
+
+void ShowFocusRing(QWidget* widget, bool on) {
+    // Found by name: without a meta-object of its own, any child widget would pass as one.
+    auto* ring = widget->findChild<QWidget*>(FocusRing::kName, Qt::FindDirectChildrenOnly);
+    if (on && !ring) new FocusRing(widget);
+    if (!on) delete ring;
+}
+
 } // namespace fw
 
 // ---- Canvas ----
@@ -440,7 +550,7 @@ const ClassRecord& Canvas::Record() {
                               &RectControl::Record(),
                               {"Close", "Constructor", "Refresh", "Backdrop"},
                               {
-                                  {"UseFocusRing", PropertyType::Boolean},
+                                  {"UseFocusRing", PropertyType::Boolean, ApplyFocusRing},
                                   {"AcceptFocus", PropertyType::Boolean, ApplyAcceptFocus},
                                   {"AcceptTabs", PropertyType::Boolean},
                                   {"DoubleBuffer", PropertyType::Boolean},

@@ -274,3 +274,12 @@ void MenuBar::Attach(QMenuBar* bar) {
             bar->addAction(item->action_.get());
     }
 }
+
+QMenu* MenuBar::EditMenu() const {
+    for (int k = 0; k < Count(); ++k) {
+        auto menu = Item(k);
+        for (int j = 0; j < menu->Count(); ++j)
+            if (EditActionOf(menu->Item(j)->Name()) != EditAction::None) return menu->menu_.get();
+    }
+    return nullptr;
+}

@@ -72,4 +72,6 @@ class MenuBar : public MenuItem {
     static const ClassRecord& Record();
     // Fills a window's toolkit menu bar with this bar's menus.
     void Attach(QMenuBar* bar);
+    // The toolkit menu of the first menu that holds Edit items, or null.
+    QMenu* EditMenu() const;
 };

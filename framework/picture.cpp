@@ -8,11 +8,31 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstdio>
+#include <set>
+
 namespace {
 std::optional<std::string> g_folderOverride;
 
 bool IsPlainFileName(std::string_view name) {
     return !name.empty() && name.find('/') == std::string_view::npos && name != "." && name != "..";
+}
+
+// A picture that does not load leaves the canvas blank; say why, once per file and run, so
+// that a broken installation is not a mystery.
+void ReportUnloaded(std::string_view fileName, const QString& path, const QImageReader& reader) {
+    static std::set<std::string, std::less<>> reported;
+    if (reported.contains(fileName)) return;
+    reported.emplace(fileName);
+    QFileInfo file(path);
+    QString folder = file.absolutePath();
+    QString why = !file.exists()       ? QStringLiteral("no such file in ") + folder
+                  : !file.isReadable() ? QStringLiteral("can't be read in ") + folder
+                                       : QStringLiteral("not a picture (") + reader.errorString() +
+                                             QStringLiteral(") in ") + folder;
+    std::fprintf(stderr, "%s: picture %.*s: %s\n", fw::ProgramName().c_str(), int(fileName.size()),
+                 fileName.data(), why.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
 } // namespace
 
@@ -40,7 +60,10 @@ std::shared_ptr<Picture> Picture::_OpenFromApp(std::string_view fileName) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
-    if (image.isNull()) return nullptr;
+    if (image.isNull()) {
+        ReportUnloaded(fileName, path, reader);
+        return nullptr;
+    }
     // Converted once here so that every paint is a plain copy.
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                           : QImage::Format_RGB32);

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPlainTextEdit>
 
+class QMenu;
+
 struct Picture::Pixels {
     QImage image;
 };
@@ -13,13 +15,16 @@ struct Picture::Pixels {
 namespace fw {
 
 // The text widget behind TextField: a carriage return shows as a line break, long lines
-// wrap, Enter adds nothing, and the text reads back exactly as it was set.
+// wrap, the player's input brings no line break, and the text reads back exactly as set.
 class FieldWidget : public QPlainTextEdit {
   public:
     explicit FieldWidget(QWidget* parent);
     std::string TextUtf8() const;
     void SetTextUtf8(std::string_view text);
     void SetReadOnlyField(bool readOnly);
+    // Puts text that an input method still holds as pending (composed, not committed) into
+    // the field, as if the input method had committed it.
+    void CommitPendingInput();
 
     using QPlainTextEdit::inputMethodQuery;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -28,13 +33,25 @@ class FieldWidget : public QPlainTextEdit {
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     std::optional<std::string> exact_; // the text as set, until the player changes it
+    QString pending_;                  // an input method's composition not yet committed
     bool settingText_ = false;
 };
 
 // The focused text field, if any: the target of the Edit menu's built-in actions.
 FieldWidget* FocusedField();
+
+// Commits every field's pending input-method text in the window: a button that never takes
+// the focus must still act on what the player sees typed.
+void CommitPendingInput(QWidget* window);
+
+// The menu of the window's menu bar that holds the Edit items, or null.
+QMenu* EditMenuOf(QWidget* window);
+
+// Marks the widget's focus with a ring drawn inside its edge, shown while it has the focus.
+void ShowFocusRing(QWidget* widget, bool on);
 
 } // namespace fw

@@ -5,6 +5,7 @@
 #include "framework/controls.h"
 #include "framework/internal.h"
 #include "framework/menus.h"
+#include "framework/qt_bridge.h"
 #include "framework/testing.h"
 
 #include <QCloseEvent>
@@ -58,10 +59,27 @@ struct Window::Impl {
         top->resize(width, height + bar);
     }
 
+    // The window manager's buttons; the title and the system menu always stay.
+    void ApplyButtons() {
+        Qt::WindowFlags flags =
+            Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+        if (buttons[kClose]) flags |= Qt::WindowCloseButtonHint;
+        if (buttons[kMinimize]) flags |= Qt::WindowMinimizeButtonHint;
+        if (buttons[kMaximize]) flags |= Qt::WindowMaximizeButtonHint;
+        if (buttons[kFullScreen]) flags |= Qt::WindowFullscreenButtonHint;
+        if (flags == top->windowFlags()) return;
+        // New flags hide a shown window.
+        bool shown = top->isVisible();
+        top->setWindowFlags(flags);
+        if (shown) top->show();
+    }
+
+    enum Button { kClose, kMinimize, kMaximize, kFullScreen };
     TopLevelWidget* top;
     QWidget* content;
     int width = 640, height = 480, minWidth = 64, minHeight = 64;
     int maxWidth = 32000, maxHeight = 32000;
+    bool buttons[4] = {true, true, true, true};
     bool visible = true, constructing = false;
 };
 
@@ -136,7 +154,8 @@ const ClassRecord& Window::Record() {
                   Window::Built(o).top->setWindowTitle(
                       QString::fromStdString(std::get<std::string>(v)));
               }},
-             {"CloseButton", PropertyType::Boolean},
+             {"CloseButton", PropertyType::Boolean,
+              [](Object& o, const P& v) { SetButton(o, Impl::kClose, v); }},
              {"Resizeable", PropertyType::Boolean,
               [](Object& o, const P& v) {
                   Impl& w = Window::Built(o);
@@ -144,16 +163,24 @@ const ClassRecord& Window::Record() {
                   if (!BooleanOf(v)) w.minHeight = w.maxHeight = w.height;
                   w.ApplySize();
               }},
-             {"MaximizeButton", PropertyType::Boolean},
-             {"MinimizeButton", PropertyType::Boolean},
-             {"FullScreenButton", PropertyType::Boolean},
+             {"MaximizeButton", PropertyType::Boolean,
+              [](Object& o, const P& v) { SetButton(o, Impl::kMaximize, v); }},
+             {"MinimizeButton", PropertyType::Boolean,
+              [](Object& o, const P& v) { SetButton(o, Impl::kMinimize, v); }},
+             {"FullScreenButton", PropertyType::Boolean,
+              [](Object& o, const P& v) { SetButton(o, Impl::kFullScreen, v); }},
              {"Composite", PropertyType::Boolean},
              {"MacProcId", PropertyType::Integer},
              {"Placement", PropertyType::Integer},
              {"Visible", PropertyType::Boolean,
               [](Object& o, const P& v) { static_cast<Window&>(o).SetVisible(BooleanOf(v)); }},
              {"LiveResize", PropertyType::Boolean},
-             {"FullScreen", PropertyType::Boolean},
+             {"FullScreen", PropertyType::Boolean,
+              [](Object& o, const P& v) {
+                  QWidget* top = Window::Built(o).top;
+                  top->setWindowState(
+                      top->windowState().setFlag(Qt::WindowFullScreen, BooleanOf(v)));
+              }},
              {"HasBackColor", PropertyType::Boolean,
               [](Object& o, const P& v) {
                   Window::Built(o).content->setAutoFillBackground(BooleanOf(v));
@@ -175,6 +202,13 @@ const ClassRecord& Window::Record() {
          },
          [] { return std::make_shared<Window>(); }});
     return record;
+}
+
+void Window::SetButton(Object& window, int which, const PropertyValue& on) {
+    fw::CheckMainThread("Window.Buttons");
+    Impl& w = Built(window);
+    w.buttons[which] = BooleanOf(on);
+    w.ApplyButtons();
 }
 
 Window::Impl& Window::Built(Object& window) {
@@ -318,6 +352,12 @@ std::shared_ptr<Window> _GetImplicitWindow(std::string_view className) {
 }
 
 namespace fw {
+QMenu* EditMenuOf(QWidget* top) {
+    for (const auto& window : OpenWindows())
+        if (window->TopLevel() == top && window->MenuBar()) return window->MenuBar()->EditMenu();
+    return nullptr;
+}
+
 void CloseAllWindows() {
     auto windows = std::move(OpenWindows());
     OpenWindows().clear();

@@ -44,6 +44,7 @@ class Window : public Object {
   private:
     // The window's toolkit parts; NilObjectException before Constructor has made them.
     static Impl& Built(Object& window);
+    static void SetButton(Object& window, int which, const PropertyValue& on);
     void SetSize(int which, std::int64_t value);
     void SetVisible(bool visible);
     std::unique_ptr<Impl> d;

@@ -2,6 +2,7 @@
 // the ending. Names are typed as the desktop's input method commits them.
 #include "story.h"
 
+#include <QInputMethodEvent>
 #include <QTest>
 
 using namespace story;
@@ -41,6 +42,26 @@ TEST(CulpritName, TheFieldTakesTypingFromThePromptToTheCheck) {
     EXPECT_TRUE(w->TextField1()->ReadOnly());
     EXPECT_FALSE(TakesTyping(*w));
     EXPECT_EQ(FieldText(*w), "大正解！");
+}
+
+// A name the input method still holds as pending (composed, shown, not yet committed) is
+// the name the game reads when a button is clicked: the buttons never take the focus, so
+// the focus moving can't commit it.
+TEST(CulpritName, APendingNameCountsWhenOKIsClicked) {
+    auto w = StartGame();
+    ToNamePrompt(*w);
+    ReplaceByTyping(*w, "");
+    QInputMethodEvent compose("ビリー", {});
+    QCoreApplication::sendEvent(w->TextField1()->Widget(), &compose);
+    Answer(*w, 'A'); // any button commits it, once
+    EXPECT_EQ(FieldText(*w), "ビリー");
+    EXPECT_EQ(Press(*w), "BILLY.png | 大正解！");
+
+    w->i = 45;
+    PressOK(*w);
+    ReplaceByTyping(*w, "");
+    QCoreApplication::sendEvent(w->TextField1()->Widget(), &compose);
+    EXPECT_EQ(Press(*w), "BILLY.png | 大正解！");
 }
 
 // Each listed name has its own picture and line, and the check's scene change is followed
