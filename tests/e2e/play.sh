@@ -8,7 +8,8 @@
 #       to the name prompt, half a name typed, then the Quit button: exit code 0
 #   play.sh <holomina executable> <folder for screenshots> ime-return|ime-pending
 #       the good ending with the name typed through IBus and Anthy: "biri-", F7 for
-#       katakana, then Return and OK (ime-return) or OK with the text still pending
+#       katakana, then Return and OK (ime-return); or A and then OK with the text still
+#       pending (ime-pending)
 set -euo pipefail
 
 game=$1
@@ -126,19 +127,22 @@ expect_field() {
     echo "field: $text"
 }
 
-# Types ビリー through Anthy, "biri-" and F7 for katakana, and commits it with Return.
-# Anthy starts in Latin mode: Zenkaku_Hankaku turns it to hiragana. Keys that come before
-# the engine is ready pass by it, that one included, and Latin letters land in the field:
-# then the switch and the name are typed again.
+# Types "biri-" and F7 for katakana into the field through Anthy: ビリー, pending.
+compose_name() {
+    click 320 530
+    xdotool key --clearmodifiers ctrl+a BackSpace
+    xdotool type --delay 50 'biri-'
+    xdotool key F7
+}
+
+# ビリー through Anthy, committed with Return. Anthy starts in Latin mode: Zenkaku_Hankaku
+# turns it to hiragana. Keys that come before the engine is ready pass by it, that one
+# included, and Latin letters land in the field: then the switch and the name again.
 type_name_through_ime() {
     local text=biri- _
     for _ in $(seq 5); do
-        click 320 530
-        [ "$text" = biri- ] && xdotool key Zenkaku_Hankaku
-        xdotool key --clearmodifiers ctrl+a BackSpace
-        xdotool type --delay 50 'biri-'
-        xdotool key F7
-        screenshot name_pending
+        [ "$text" = biri- ] && { click 320 530; xdotool key Zenkaku_Hankaku; }
+        compose_name
         xdotool key Return
         text=$(settled_field ビリー biri-)
         [ "$text" = ビリー ] && break
@@ -148,10 +152,11 @@ type_name_through_ime() {
     echo "field: $text"
 }
 
-# Anthy shows the converted text on a lavender ground: wait until it shows, as the player
-# would, before pressing OK.
-wait_for_conversion() {
+# ビリー left pending. Anthy shows the converted text on a lavender ground: wait until it
+# shows, as the player would, before pressing a button.
+type_pending_name() {
     local _
+    compose_name
     for _ in $(seq 30); do
         screenshot name_pending
         convert "$out/name_pending.png" -crop "640x200+0+$((bar + 480))" -format %c histogram:info: |
@@ -201,12 +206,13 @@ fi
 if [[ $route = ime-* ]]; then
     type_name_through_ime
     if [ "$route" = ime-pending ]; then
-        # Typed again and left pending: OK alone must take it.
-        click 320 530
-        xdotool key --clearmodifiers ctrl+a BackSpace
-        xdotool type --delay 50 'biri-'
-        xdotool key F7
-        wait_for_conversion
+        # Typed again and left pending: A, which leaves the field editable, and then OK
+        # alone must each take it once.
+        type_pending_name
+        answer A
+        sleep 0.5 # a second commit would come after the click
+        expect_field "ビリー"
+        type_pending_name
     fi
 else
     xdotool type --delay 50 'ビリー'
@@ -217,9 +223,8 @@ ok 1
 expect_field "大正解！"
 if [[ $route = ime-* ]]; then
     # The field is read-only now: text composed in it must not land in it.
-    click 320 530
-    xdotool type --delay 50 'biri-'
-    xdotool key F7 Return
+    compose_name
+    xdotool key Return
     sleep 1 # what the input method sends comes back later than the keys
     expect_field "大正解！"
 fi
