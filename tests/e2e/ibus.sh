@@ -5,6 +5,8 @@ start_ibus() {
     ibus_home=$(mktemp -d)
     # The game finds the daemon's address file under XDG_CONFIG_HOME, where the daemon wrote it.
     export XDG_CONFIG_HOME=$ibus_home/config XDG_CACHE_HOME=$ibus_home/cache
+    export XDG_RUNTIME_DIR=$ibus_home/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     local bus
     bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
@@ -12,8 +14,8 @@ start_ibus() {
     # Anthy's engine is a Python program run from PATH: it needs the system's Python and its
     # GObject bindings, not whichever python3 comes first here. No panel and no emoji
     # picker: nobody looks at them.
-    HOME=$ibus_home PATH=/usr/sbin:/usr/bin:/sbin:/bin ibus-daemon --panel=disable --emoji-extension=disable \
-        >"$1" 2>&1 &
+    HOME=$ibus_home PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+        ibus-daemon --panel=disable --emoji-extension=disable >"$1" 2>&1 &
     ibus_pid=$!
     # The daemon takes a while to come up and load the engine list; "ibus engine" reports a
     # failure even when the switch worked, so ask which engine is on.

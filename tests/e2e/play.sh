@@ -159,8 +159,8 @@ type_pending_name() {
     compose_name
     for _ in $(seq 30); do
         screenshot name_pending
-        convert "$out/name_pending.png" -crop "640x200+0+$((bar + 480))" -format %c histogram:info: |
-            grep -qi C8C8F0 && return
+        convert "$out/name_pending.png" -crop "640x120+0+$((bar + 480))" \
+            -format %c histogram:info: | grep -qi C8C8F0 && return
         sleep 0.2
     done
     echo "FAIL: the converted name never showed pending in the field"
