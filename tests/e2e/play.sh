@@ -8,8 +8,8 @@
 #       to the name prompt, half a name typed, then the Quit button: exit code 0
 #   play.sh <holomina executable> <folder for screenshots> ime-return|ime-pending
 #       the good ending with the name typed through IBus and Anthy: "biri-", F7 for
-#       katakana, then Return and OK (ime-return); or A and then OK with the text still
-#       pending (ime-pending)
+#       katakana, then Return and OK (ime-return); or, with Anthy set to commit on focus
+#       out, A and then OK with the text still pending (ime-pending)
 set -euo pipefail
 
 game=$1
@@ -17,7 +17,7 @@ out=$2
 route=${3:-good-ending}
 mkdir -p "$out"
 tools=(Xvfb xdotool import convert xclip xprop)
-[[ $route = ime-* ]] && tools+=(dbus-daemon ibus-daemon ibus)
+[[ $route = ime-* ]] && tools+=(dbus-daemon ibus-daemon ibus dconf)
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -37,7 +37,13 @@ cleanup() {
     stop_xvfb
 }
 trap cleanup EXIT
-[[ $route = ime-* ]] && start_ibus "$out/ibus.log"
+if [[ $route = ime-* ]]; then
+    start_ibus "$out/ibus.log"
+    # As some players set it: Anthy commits pending text itself when the field lets go of
+    # it. The name must still arrive once.
+    [ "$route" = ime-pending ] &&
+        dconf write /org/freedesktop/ibus/engine/anthy/common/behavior-on-focus-out 1
+fi
 
 "$game" >"$out/game.log" 2>&1 &
 game_pid=$!
