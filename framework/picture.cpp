@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -107,7 +108,8 @@ std::string ResourceFolder() {
     // share/<name>/resources.
     QString beside = dir + QStringLiteral("/resources");
     if (QFileInfo(beside).isDir()) return beside.toStdString();
-    return (dir + QStringLiteral("/../share/") + exe + QStringLiteral("/resources")).toStdString();
+    return QDir::cleanPath(dir + QStringLiteral("/../share/") + exe + QStringLiteral("/resources"))
+        .toStdString();
 }
 } // namespace fw
 
