@@ -4,9 +4,7 @@
 #include "tests/shell/shell.h"
 
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -102,20 +100,6 @@ INSTANTIATE_TEST_SUITE_P(, ShellRunEnds, ::testing::ValuesIn(kEndings),
 
 TEST(ShellRun, QuitPassesItsCodeOn) {
     EXPECT_EQ(RunThen([] { Quit(3); }), 3);
-}
-
-// A menu once shown has a window of its own; it must go while the toolkit still stands, not
-// when the shared menu bar is released after main returns (that crashed the exit).
-TEST(ShellRun, AMenuOnceShownIsGoneWhenTheRunEnds) {
-    QPointer<QMenu> edit;
-    int code = RunThen([&] {
-        edit = TopLevel()->menuBar()->actions().value(1)->menu();
-        edit->popup(QPoint(0, 0));
-        edit->hide();
-        Quit(0);
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_TRUE(edit.isNull());
 }
 
 } // namespace

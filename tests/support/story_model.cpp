@@ -163,19 +163,19 @@ void Play(MainWindow& window, Model& model, const std::string& event) {
 }
 
 std::string Difference(MainWindow& window, const Model& model) {
-    std::ostringstream shown, expected;
-    auto describe = [](std::ostringstream& out, std::int64_t i, std::int64_t abcd, bool readOnly,
-                       const std::string& picture, std::size_t draws, const std::string& text) {
+    auto describe = [](auto i, auto abcd, bool readOnly, const std::string& picture,
+                       std::size_t draws, const std::string& text) {
+        std::ostringstream out;
         out << "i=" << i << " abcd=" << abcd << " readOnly=" << readOnly << " picture=" << picture
             << " draws=" << draws << " text=" << text;
+        return out.str();
     };
-    describe(shown, window.i, window.abcd, window.TextField1()->ReadOnly(),
-             game_test::Backdrop(window), std::size_t(fw::testing::RandomDraws()),
-             game_test::FieldText(window));
-    describe(expected, model.i, model.abcd, model.readOnly, FileOf(model.picture), model.draws,
-             model.text);
-    if (shown.str() == expected.str()) return "";
-    return "window: " + shown.str() + "\nmodel:  " + expected.str();
+    std::string shown = describe(window.i, window.abcd, window.TextField1()->ReadOnly(),
+                                 game_test::Backdrop(window), fw::testing::RandomDraws(),
+                                 game_test::FieldText(window));
+    std::string expected = describe(model.i, model.abcd, model.readOnly, FileOf(model.picture),
+                                    model.draws, model.text);
+    return shown == expected ? "" : "window: " + shown + "\nmodel:  " + expected;
 }
 
 } // namespace story_model
