@@ -80,7 +80,7 @@ const ClassRecord& Application::Record() {
 
 void Application::MenuBar(std::shared_ptr<::MenuBar> bar) {
     fw::CheckMainThread("Application.MenuBar");
-    fw::Probe("Application.MenuBar", bar ? bar->Class()->name : "nil");
+    fw::Probe("Application.MenuBar");
     menuBar_ = std::move(bar);
 }
 
@@ -91,7 +91,7 @@ std::shared_ptr<::MenuBar> Application::MenuBar() const {
 
 void Application::_SetSupportsHiDPI(bool supported) {
     // The toolkit always scales for high-resolution screens; the flag is kept for callers.
-    fw::Probe("Application._SetSupportsHiDPI", supported ? "True" : "False");
+    fw::Probe("Application._SetSupportsHiDPI");
     g_hiDPI = supported;
 }
 
@@ -100,7 +100,7 @@ bool Application::SupportsHiDPI() {
 }
 
 void _RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
-    fw::Probe("_RuntimeRegisterAppObject", app && app->Class() ? app->Class()->name : "nil");
+    fw::Probe("_RuntimeRegisterAppObject");
     if (!app) throw NilObjectException("the application object is nil");
     g_appObject = std::move(app);
 }
@@ -122,7 +122,7 @@ int _RuntimeRun() {
 }
 
 void Quit(int code) {
-    fw::Probe("Quit", std::to_string(code));
+    fw::Probe("Quit");
     g_quitRequested = true;
     g_quitCode = code;
     QCoreApplication::exit(code);

@@ -218,7 +218,7 @@ void RectControl::ReleaseWidget() {
 
 void RectControl::Constructor() {
     fw::CheckMainThread("RectControl.Constructor");
-    fw::Probe("RectControl.Constructor", Class() ? Class()->name : "RectControl");
+    fw::Probe("RectControl.Constructor");
     auto window = Window();
     if (!window || !window->Content())
         throw NilObjectException("a control needs a constructed window to live in");
@@ -227,7 +227,7 @@ void RectControl::Constructor() {
 
 void RectControl::Refresh(bool) {
     fw::CheckMainThread("RectControl.Refresh");
-    fw::Probe("RectControl.Refresh", name_);
+    fw::Probe("RectControl.Refresh");
     if (widget_) widget_->repaint();
 }
 
@@ -244,7 +244,7 @@ void RectControl::RaiseEvent(int event, std::string_view eventName) {
 
 void RuntimeAddEventHandler(const std::shared_ptr<RectControl>& control, int event,
                             Delegate delegate) {
-    fw::Probe("RuntimeAddEventHandler", std::to_string(event));
+    fw::Probe("RuntimeAddEventHandler");
     if (!control) throw NilObjectException("event handler for a nil control");
     control->AddHandler(event, std::move(delegate));
 }
@@ -363,14 +363,13 @@ QWidget* TextField::MakeWidget(QWidget* parent) {
 
 std::string TextField::Text() const {
     fw::CheckMainThread("TextField.Text");
-    fw::Probe("TextField.Text get");
     auto* field = static_cast<fw::FieldWidget*>(Widget());
     return field ? field->TextUtf8() : std::string();
 }
 
 void TextField::Text(std::string_view text) {
     fw::CheckMainThread("TextField.Text");
-    fw::Probe("TextField.Text", text);
+    fw::Probe("TextField.Text");
     if (auto* field = static_cast<fw::FieldWidget*>(Widget())) field->SetTextUtf8(text);
 }
 
@@ -382,7 +381,7 @@ bool TextField::ReadOnly() const {
 
 void TextField::ReadOnly(bool readOnly) {
     fw::CheckMainThread("TextField.ReadOnly");
-    fw::Probe("TextField.ReadOnly", readOnly ? "True" : "False");
+    fw::Probe("TextField.ReadOnly");
     if (auto* field = static_cast<fw::FieldWidget*>(Widget())) field->SetReadOnlyField(readOnly);
 }
 
@@ -567,7 +566,7 @@ QWidget* Canvas::MakeWidget(QWidget* parent) {
 
 void Canvas::Backdrop(PictureRef picture) {
     fw::CheckMainThread("Canvas.Backdrop");
-    fw::Probe("Canvas.Backdrop", picture ? picture->FileName() : "nil");
+    fw::Probe("Canvas.Backdrop");
     backdrop_ = std::move(picture);
     if (auto* canvas = static_cast<CanvasWidget*>(Widget())) {
         canvas->picture = backdrop_;

@@ -154,7 +154,7 @@ void ReleaseMenus() {
 
 void MenuItem::Constructor() {
     fw::CheckMainThread("MenuItem.Constructor");
-    fw::Probe("MenuItem.Constructor", Class() ? Class()->name : "MenuItem");
+    fw::Probe("MenuItem.Constructor");
     action_ = std::make_unique<QAction>();
     QObject::connect(action_.get(), &QAction::triggered,
                      [this] { fw::DispatchEvent(name_ + ".Action", [this] { Choose(); }); });
@@ -163,33 +163,33 @@ void MenuItem::Constructor() {
 
 void MenuItem::Name(std::string name) {
     fw::CheckMainThread("MenuItem.Name");
-    fw::Probe("MenuItem.Name", name);
+    fw::Probe("MenuItem.Name");
     name_ = std::move(name);
 }
 
 void MenuItem::Text(std::string text) {
     fw::CheckMainThread("MenuItem.Text");
-    fw::Probe("MenuItem.Text", text);
+    fw::Probe("MenuItem.Text");
     text_ = std::move(text);
     Refresh();
 }
 
 void MenuItem::KeyboardShortcut(std::string shortcut) {
     fw::CheckMainThread("MenuItem.KeyboardShortcut");
-    fw::Probe("MenuItem.KeyboardShortcut", shortcut);
+    fw::Probe("MenuItem.KeyboardShortcut");
     shortcut_ = std::move(shortcut);
     Refresh();
 }
 
 void MenuItem::AutoEnable(bool on) {
     fw::CheckMainThread("MenuItem.AutoEnable");
-    fw::Probe("MenuItem.AutoEnable", on ? "True" : "False");
+    fw::Probe("MenuItem.AutoEnable");
     autoEnable_ = on;
 }
 
 void MenuItem::Visible(bool on) {
     fw::CheckMainThread("MenuItem.Visible");
-    fw::Probe("MenuItem.Visible", on ? "True" : "False");
+    fw::Probe("MenuItem.Visible");
     visible_ = on;
     Refresh();
 }
@@ -211,7 +211,7 @@ void MenuItem::Refresh() {
 void MenuItem::Append(std::shared_ptr<MenuItem> child) {
     fw::CheckMainThread("MenuItem.Append");
     if (!child) throw NilObjectException("appending a nil menu item");
-    fw::Probe("MenuItem.Append", child->Name());
+    fw::Probe("MenuItem.Append");
     children_.push_back(child);
     if (dynamic_cast<::MenuBar*>(this) || !action_) return;
     if (!menu_) {
@@ -230,7 +230,7 @@ std::shared_ptr<MenuItem> MenuItem::Item(int index) const {
 
 std::shared_ptr<MenuItem> MenuItem::Child(std::string_view name) const {
     fw::CheckMainThread("MenuItem.Child");
-    fw::Probe("MenuItem.Child", name);
+    fw::Probe("MenuItem.Child");
     for (const auto& child : children_)
         if (child->name_ == name) return child;
     return nullptr;

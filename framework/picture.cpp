@@ -5,11 +5,13 @@
 #include "framework/testing.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
 #include <cstdio>
-#include <set>
+#include <map>
 
 namespace {
 std::optional<std::string> g_folderOverride;
@@ -18,13 +20,29 @@ bool IsPlainFileName(std::string_view name) {
     return !name.empty() && name.find('/') == std::string_view::npos && name != "." && name != "..";
 }
 
+// A file as it was when it failed to load: tried again only once it has changed, so that a
+// broken file costs no decoding (and no decoder's complaint) at every use.
+struct Failure {
+    bool exists;
+    qint64 size;
+    QDateTime modified;
+    friend bool operator==(const Failure&, const Failure&) = default;
+};
+
+Failure FailureOf(const QFileInfo& file) {
+    return {file.exists(), file.size(), file.lastModified()};
+}
+
+std::map<std::string, Failure, std::less<>>& Failures() {
+    static std::map<std::string, Failure, std::less<>> failures;
+    return failures;
+}
+
 // A picture that does not load leaves the canvas blank; say why, once per file and run, so
 // that a broken installation is not a mystery.
-void ReportUnloaded(std::string_view fileName, const QString& path, const QImageReader& reader) {
-    static std::set<std::string, std::less<>> reported;
-    if (reported.contains(fileName)) return;
-    reported.emplace(fileName);
-    QFileInfo file(path);
+void ReportUnloaded(std::string_view fileName, const QFileInfo& file, const QImageReader& reader) {
+    bool first = Failures().insert_or_assign(std::string(fileName), FailureOf(file)).second;
+    if (!first) return;
     QString folder = file.absolutePath();
     QString why = !file.exists()       ? QStringLiteral("no such file in ") + folder
                   : !file.isReadable() ? QStringLiteral("can't be read in ") + folder
@@ -52,16 +70,20 @@ int Picture::Height() const {
 }
 
 std::shared_ptr<Picture> Picture::_OpenFromApp(std::string_view fileName) {
-    fw::Probe("Picture._OpenFromApp", fileName);
+    fw::Probe("Picture._OpenFromApp");
     // Only names inside the resource folder are read.
     if (!IsPlainFileName(fileName)) return nullptr;
     QString path = QString::fromStdString(fw::ResourceFolder()) + u'/' +
                    QString::fromUtf8(fileName.data(), qsizetype(fileName.size()));
+    QFileInfo file(path);
+    if (auto failed = Failures().find(fileName);
+        failed != Failures().end() && failed->second == FailureOf(file))
+        return nullptr;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull()) {
-        ReportUnloaded(fileName, path, reader);
+        ReportUnloaded(fileName, file, reader);
         return nullptr;
     }
     // Converted once here so that every paint is a plain copy.
@@ -86,7 +108,8 @@ std::string ResourceFolder() {
     // share/<name>/resources.
     QString beside = dir + QStringLiteral("/resources");
     if (QFileInfo(beside).isDir()) return beside.toStdString();
-    return (dir + QStringLiteral("/../share/") + exe + QStringLiteral("/resources")).toStdString();
+    return QDir::cleanPath(dir + QStringLiteral("/../share/") + exe + QStringLiteral("/resources"))
+        .toStdString();
 }
 } // namespace fw
 

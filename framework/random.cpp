@@ -43,8 +43,4 @@ void ScriptRandom(std::vector<double> values) {
 int RandomDraws() {
     return TheSource().draws;
 }
-void UseSystemRandom() {
-    TheSource().scripted = false;
-    TheSource().draws = 0;
-}
 } // namespace fw::testing

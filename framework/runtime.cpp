@@ -24,20 +24,13 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-// ---- Probe state: off unless a test listens or has armed a fault ----
+// ---- Faults armed by tests: none in a normal run ----
 struct Fault {
     std::string operation;
     int remaining;
     std::string exceptionClass;
 };
-bool g_listening = false;
-std::vector<std::string> g_log;
 std::vector<Fault> g_faults;
-bool g_probing = false;
-
-void UpdateProbing() {
-    g_probing = g_listening || !g_faults.empty();
-}
 
 [[noreturn]] void Raise(const std::string& exceptionClass, const std::string& message) {
     if (exceptionClass == "NilObjectException") throw NilObjectException(message);
@@ -49,7 +42,6 @@ std::thread::id g_mainThread = std::this_thread::get_id();
 ExceptionHelper g_helper = nullptr;
 bool g_unhandled = false;
 std::string g_programName = "holomina";
-std::function<void(const std::string&)> g_handlerReport;
 
 std::string Describe(const std::exception_ptr& exception) {
     try {
@@ -83,7 +75,7 @@ const PropertyDecl* ClassRecord::FindProperty(std::string_view wanted) const {
 const ClassRecord& RuntimeRegisterClass(ClassRecord record) {
     auto& registry = Registry();
     if (auto found = registry.find(record.name); found != registry.end()) return *found->second;
-    fw::Probe("RuntimeRegisterClass", record.name);
+    fw::Probe("RuntimeRegisterClass");
     std::string name = record.name;
     auto& slot = registry[name];
     slot = std::make_unique<ClassRecord>(std::move(record));
@@ -97,7 +89,7 @@ const ClassRecord* RuntimeFindClass(std::string_view name) {
 }
 
 ObjectRef RuntimeNewObject(const ClassRecord& record) {
-    fw::Probe("RuntimeNewObject", record.name);
+    fw::Probe("RuntimeNewObject");
     if (!record.make) throw RuntimeException("class " + record.name + " can't make objects");
     ObjectRef object = record.make();
     if (object) object->SetClass(&record);
@@ -135,7 +127,7 @@ void RuntimePerformInitializers(std::span<const Initializer> program) {
     fw::Probe("RuntimePerformInitializers");
     fw::RegisterFrameworkClasses();
     for (const Initializer& initializer : program) {
-        fw::Probe("Initializer", initializer.name);
+        fw::Probe("Initializer");
         initializer.run();
     }
 }
@@ -181,18 +173,12 @@ void _UnhandledException(std::exception_ptr exception) {
 
 namespace fw {
 
-void Probe(std::string_view operation, std::string_view detail) {
-    if (!g_probing) return;
-    if (g_listening) {
-        std::string entry(operation);
-        if (!detail.empty()) entry.append(" ").append(detail);
-        g_log.push_back(std::move(entry));
-    }
+void Probe(std::string_view operation) {
+    if (g_faults.empty()) return;
     for (auto it = g_faults.begin(); it != g_faults.end(); ++it) {
         if (it->operation != operation || --it->remaining > 0) continue;
         std::string exceptionClass = it->exceptionClass;
         g_faults.erase(it);
-        UpdateProbing();
         Raise(exceptionClass, "injected fault in " + std::string(operation));
     }
 }
@@ -223,12 +209,8 @@ void DispatchEvent(std::string_view what, const std::function<void()>& handler) 
     if (!failure) return;
     std::string report = g_programName + ": " + Describe(failure) + " in " + std::string(what) +
                          "; the game goes on";
-    if (g_handlerReport) {
-        g_handlerReport(report);
-    } else {
-        std::fprintf(stderr, "%s\n", report.c_str());
-        std::fflush(stderr);
-    }
+    std::fprintf(stderr, "%s\n", report.c_str());
+    std::fflush(stderr);
 }
 
 std::string ProgramName() {
@@ -239,40 +221,8 @@ std::string ProgramName() {
 
 namespace fw::testing {
 
-OperationLog::OperationLog() {
-    g_log.clear();
-    g_listening = true;
-    UpdateProbing();
-}
-OperationLog::~OperationLog() {
-    g_listening = false;
-    g_log.clear();
-    UpdateProbing();
-}
-const std::vector<std::string>& OperationLog::Entries() const {
-    return g_log;
-}
-std::vector<std::string> OperationLog::Matching(std::string_view prefix) const {
-    std::vector<std::string> found;
-    for (const auto& entry : g_log)
-        if (entry.starts_with(prefix)) found.push_back(entry);
-    return found;
-}
-void OperationLog::Clear() {
-    g_log.clear();
-}
-
 void FailOperation(std::string operation, int nth, std::string exceptionClass) {
     g_faults.push_back({std::move(operation), nth, std::move(exceptionClass)});
-    UpdateProbing();
-}
-void ClearFaults() {
-    g_faults.clear();
-    UpdateProbing();
-}
-
-void SetHandlerReportSink(std::function<void(const std::string&)> sink) {
-    g_handlerReport = std::move(sink);
 }
 
 } // namespace fw::testing

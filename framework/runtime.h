@@ -170,9 +170,9 @@ T& Required(const std::shared_ptr<T>& object, const char* what) {
 
 // ---- Internal: used by the framework's own operations ----
 namespace fw {
-// Announces a framework operation: recorded while tests listen, and where tests have armed
-// a fault for it, raises that fault. Cheap when nobody listens.
-void Probe(std::string_view operation, std::string_view detail = {});
+// Announces a framework operation: where a test has armed a fault for it, raises that fault.
+// Cheap when none is armed.
+void Probe(std::string_view operation);
 // ThreadAccessingUIException unless on the main thread.
 void CheckMainThread(std::string_view operation);
 // Runs an event handler at the framework's boundary: an exception is reported, not passed on.

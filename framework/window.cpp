@@ -237,7 +237,7 @@ void Window::SetVisible(bool visible) {
 
 void Window::Constructor() {
     fw::CheckMainThread("Window.Constructor");
-    fw::Probe("Window.Constructor", Class() ? Class()->name : "Window");
+    fw::Probe("Window.Constructor");
     d = std::make_unique<Impl>();
     d->constructing = true;
     fw::Probe("Window.CreateControls");
@@ -274,7 +274,7 @@ void Window::Constructor() {
 }
 
 std::shared_ptr<RectControl> Window::__New(const ClassRecord& controlClass) {
-    fw::Probe("Window.__New", controlClass.name);
+    fw::Probe("Window.__New");
     auto control = RuntimeCheckCast<RectControl>(RuntimeNewObject(controlClass), controlClass);
     if (!control) throw NilObjectException("no control of class " + controlClass.name);
     control->SetOwner(std::static_pointer_cast<Window>(shared_from_this()));
@@ -283,14 +283,14 @@ std::shared_ptr<RectControl> Window::__New(const ClassRecord& controlClass) {
 
 void Window::_AddControl(const std::string& name, std::shared_ptr<RectControl> control) {
     fw::CheckMainThread("Window._AddControl");
-    fw::Probe("Window._AddControl", name);
+    fw::Probe("Window._AddControl");
     if (!control) throw NilObjectException("control " + name + " is nil");
     control->SetName(name);
     controls_.emplace_back(name, std::move(control));
 }
 
 std::shared_ptr<RectControl> Window::_ControlByName(std::string_view name) const {
-    fw::Probe("Window._ControlByName", name);
+    fw::Probe("Window._ControlByName");
     for (const auto& [key, control] : controls_)
         if (key == name) return control;
     return nullptr;
@@ -306,7 +306,7 @@ void Window::_ForgetControl(std::string_view name) {
 
 void Window::MenuBar(std::shared_ptr<::MenuBar> bar) {
     fw::CheckMainThread("Window.MenuBar");
-    fw::Probe("Window.MenuBar", bar ? bar->Class()->name : "nil");
+    fw::Probe("Window.MenuBar");
     menuBar_ = std::move(bar);
     if (!d) return;
     if (menuBar_) {
@@ -344,7 +344,7 @@ QWidget* Window::Content() const {
 }
 
 std::shared_ptr<Window> _GetImplicitWindow(std::string_view className) {
-    fw::Probe("_GetImplicitWindow", className);
+    fw::Probe("_GetImplicitWindow");
     for (const auto& window : OpenWindows())
         if (window->IsOpen() && window->Class() && window->Class()->name == className)
             return window;

@@ -107,6 +107,10 @@ Steps AgentHint(std::string letter, std::string hint) {
 }
 
 const Route kFirstMenu[] = {
+    // A to D and Reset show nothing; after Reset (twice is once) a press shows nothing, then
+    // the story starts over.
+    {"LettersAndResetShowNothing", At(0), {}, 0, {"", "", kIntroduction[2], "A", "B", "C", "D",
+        "@3", "Reset", "Reset", "@-1", kIntroduction[2], "@0", kFirstLine}},
     {"PhoneHeadsCallsTheWife", ToFirstMenu, {0.7}, 1, {"A", kPhone, kWife, "@100",
         "ZOZEZ40.png | タビト「はっ、ハイ。デマに決まってるだろ！執筆に忙しんで、切るぞっ」", "@22", kMenu}},
     {"PhoneTailsCallsTheDaughterTwice", ToFirstMenu, {0.2}, 1, {"A", kPhone, kDaughter,

@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace story {
@@ -73,9 +72,9 @@ inline void ToNamePrompt(MainWindow& window) {
     PressOK(window, 5);
 }
 
-// A walk, one string a step: "A" to "D" press that letter; "" presses OK without looking;
-// "@n" expects i to be n; "type X" replaces the field's content by typing X; anything else
-// presses OK and expects that screen.
+// A walk, one string a step: "A" to "D" and "Reset" press that button; "" presses OK
+// without looking; "@n" expects i to be n; "type X" replaces the field's content by typing
+// X; anything else presses OK and expects that screen.
 using Steps = std::vector<std::string>;
 
 inline void Walk(MainWindow& window, const Steps& steps) {
@@ -83,6 +82,8 @@ inline void Walk(MainWindow& window, const Steps& steps) {
     for (const std::string& step : steps) {
         if (step.size() == 1) {
             Answer(window, step[0]);
+        } else if (step == "Reset") {
+            Click(window, "ResetButton");
         } else if (step.starts_with("@")) {
             EXPECT_EQ(window.i, std::stoll(step.substr(1))) << "after press " << press;
         } else if (step.starts_with("type ")) {
@@ -93,20 +94,6 @@ inline void Walk(MainWindow& window, const Steps& steps) {
             EXPECT_EQ(Press(window), step) << "press " << press;
         }
     }
-}
-
-// The canvas's and the field's operations of a log, in order: what one press did to the
-// screen, without the control look-ups and the field's reads.
-inline std::vector<std::string> ScreenOperations(const fw::testing::OperationLog& log) {
-    std::vector<std::string> out;
-    for (const std::string& entry : log.Entries()) {
-        std::string_view e = entry;
-        if (e == "TextField.Text get") continue;
-        if (e.starts_with("Canvas.Backdrop") || e.starts_with("RectControl.Refresh") ||
-            e.starts_with("TextField.Text ") || e.starts_with("TextField.ReadOnly"))
-            out.push_back(entry);
-    }
-    return out;
 }
 
 } // namespace story

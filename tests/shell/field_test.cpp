@@ -1,12 +1,13 @@
-// The text field: what it reads back, what the player can put into it and when, and the
-// Edit menu's commands on it.
+// The text field: what the player can put into it and when, how it looks while read-only,
+// Tab in it, and its right-click menu.
 #include "tests/shell/shell.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
-#include <QKeyEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace game_test;
@@ -25,80 +26,106 @@ void PressKey(QWidget* widget, int key, const QString& text) {
 
 } // namespace
 
-TEST_F(ShellField, TextReadsBackExactlyAsSetOrTyped) {
-    auto field = w->TextField1();
-    for (const std::string text : {"一行目\r二行目\r", "a\r\nb", "\r\r", "  空白 ", ""}) {
-        field->Text(text);
-        EXPECT_EQ(field->Text(), text);
-    }
-    field->ReadOnly(false);
-    ReplaceByTyping(*w, "ハラリー");
-    EXPECT_EQ(field->Text(), "ハラリー");
-    // Typed after text that was set with a line break.
-    field->Text("前\r");
-    Field(*w)->moveCursor(QTextCursor::End);
-    TypeCommitted(*w, "アジア");
-    EXPECT_EQ(field->Text(), "前\rアジア");
-}
-
-// The field holds one line: no way of putting text into it brings a line break.
+// The field holds one line: no way of putting text into it brings a line break of any kind.
 TEST_F(ShellField, NoWayOfEnteringTextBringsALineBreak) {
     w->TextField1()->ReadOnly(false);
+    w->TextField1()->Text("");
     auto expectOneLine = [&](const char* way) {
         EXPECT_EQ(w->TextField1()->Text(), "ビリー") << way;
         EXPECT_EQ(Field(*w)->document()->blockCount(), 1) << way;
         w->TextField1()->Text("");
     };
-    w->TextField1()->Text("");
     fw::FieldWidget* field = FocusField(*w);
-    const std::pair<int, const char*> keys[] = {{Qt::Key_unknown, "ビ"},
-                                                {Qt::Key_Return, "\r"},
-                                                {Qt::Key_unknown, "リ"},
-                                                {Qt::Key_Enter, "\r"},
-                                                {Qt::Key_unknown, "ー"}};
+    const std::pair<int, const char*> keys[] = {
+        {Qt::Key_unknown, "ビ"}, {Qt::Key_Return, "\r"},      {Qt::Key_Enter, "\r"},
+        {Qt::Key_unknown, "リ"}, {Qt::Key_unknown, "\u2029"}, {Qt::Key_unknown, "ー\u2028"}};
     for (const auto& [key, text] : keys)
         PressKey(field, key, text);
     expectOneLine("keys");
-    ReplaceByTyping(*w, "ビリー\n");
-    TypeCommitted(*w, "\r\n");
+    ReplaceByTyping(*w, "ビ\u2028リー\n");
+    TypeCommitted(*w, "\r\n\u0085\u2029");
     expectOneLine("input method");
-    QApplication::clipboard()->setText("ビ\nリ\r\nー");
+    QApplication::clipboard()->setText("ビ\nリ\r\n\v\f\u0085\u2028\u2029ー");
     Choose(w->EditPaste());
     expectOneLine("paste");
 }
 
-TEST_F(ShellField, ReadOnlyRefusesEveryInputAndIsBorderedAndWhite) {
+// Read-only, the field takes nothing, shows no text cursor, yet its text can be selected and
+// copied from the keyboard.
+TEST_F(ShellField, ReadOnlyTakesNothingShowsNoCursorAndStillCopies) {
+    QApplication::setCursorFlashTime(0); // a cursor, if any, shows at every paint
     fw::FieldWidget* field = FocusField(*w);
-    EXPECT_TRUE(w->TextField1()->ReadOnly());
-    EXPECT_TRUE(field->isReadOnly());
-    EXPECT_NE(field->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::black));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->TopLevel()));
+    const QImage unfocused = [&] {
+        field->clearFocus();
+        QImage image = field->viewport()->grab().toImage();
+        field->setFocus();
+        return image;
+    }();
+    EXPECT_EQ(field->viewport()->grab().toImage(), unfocused);
 
-    EXPECT_FALSE(field->testAttribute(Qt::WA_InputMethodEnabled));
     PressKey(field, Qt::Key_unknown, "ビ");
+    TypeCommitted(*w, "ビリー");
     QApplication::clipboard()->setText("ビリー");
-    Choose(w->EditPaste());
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    Choose(w->EditSelectAll());
-    Choose(w->EditCut());
-    Choose(w->EditClear());
+    for (const auto& item : {w->EditPaste(), w->EditSelectAll(), w->EditCut(), w->EditClear()})
+        Choose(item);
     EXPECT_EQ(w->TextField1()->Text(), kTitleScreen);
 
-    w->TextField1()->ReadOnly(false);
-    EXPECT_TRUE(field->testAttribute(Qt::WA_InputMethodEnabled));
-    Choose(w->EditSelectAll());
-    Choose(w->EditClear());
-    EXPECT_EQ(w->TextField1()->Text(), "");
-}
-
-TEST_F(ShellField, SelectAllAndCopyPutTheTextOnTheClipboard) {
-    FocusField(*w);
     QApplication::clipboard()->clear();
-    Choose(w->EditSelectAll());
-    Choose(w->EditCopy());
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     // On the clipboard a line break is the desktop's own.
     EXPECT_EQ(QApplication::clipboard()->text(), QString("ホロミナ2.0\nPRESS OK BUTTON"));
+
+    // Editable, the same field shows its cursor.
+    w->TextField1()->ReadOnly(false);
+    field->clearFocus();
+    field->setFocus();
+    EXPECT_NE(field->viewport()->grab().toImage(), unfocused);
+}
+
+// Editable, Tab types a tab and Ctrl+Tab moves on (read-only, Tab moves on: the focus test).
+TEST_F(ShellField, TabTypesATabWhileEditable) {
+    fw::FieldWidget* field = FocusField(*w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->TopLevel()));
+    QWidget* canvas = w->REALCanvas()->Widget();
+    w->TextField1()->ReadOnly(false);
+    w->TextField1()->Text("");
+    field->setFocus();
+    for (const char* typed : {"ビ", "ー"}) {
+        TypeCommitted(*w, typed);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    EXPECT_EQ(w->TextField1()->Text(), "ビ\tー\t");
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), canvas);
+    QTest::keyClick(canvas, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), w->ResetButton()->Widget());
+    EXPECT_EQ(w->TextField1()->Text(), "ビ\tー\t");
+}
+
+// A right click on the field shows the Edit menu's commands, in the Edit menu's words.
+TEST_F(ShellField, RightClickShowsTheEditCommands) {
+    fw::FieldWidget* field = Field(*w);
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (QAction* action : popup->actions())
+                shown << action->text();
+            popup->close();
+        }
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            field->mapToGlobal(QPoint(20, 20)));
+    QCoreApplication::sendEvent(field->viewport(), &click);
+    QStringList edit;
+    for (int k = 0; k < w->EditMenu()->Count(); ++k)
+        edit << QString::fromStdString(w->EditMenu()->Item(k)->Text()).replace("-", "");
+    EXPECT_EQ(shown, edit);
+    // They act on this field.
+    EXPECT_EQ(w->TopLevel()->focusWidget(), field);
 }
 
 TEST_F(ShellField, LongLinesWrapInside) {

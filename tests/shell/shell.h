@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <string>
-#include <thread>
 
 namespace shell_test {
 
@@ -55,12 +54,6 @@ inline std::string Raised(const std::function<void()>& call, std::string* messag
         return "not a RuntimeException";
     }
     return "";
-}
-
-inline std::string RaisedOffMainThread(const std::function<void()>& call) {
-    std::string raised;
-    std::thread([&] { raised = Raised(call); }).join();
-    return raised;
 }
 
 // A picture folder of the test's own, empty until real pictures are copied in.

@@ -34,15 +34,18 @@ std::string Backdrop(MainWindow& window) {
     return picture ? picture->FileName() : "nil";
 }
 
-void TypeCommitted(MainWindow& window, const std::string& text) {
+void Compose(MainWindow& window, const std::string& text) {
     QWidget* field = window.TextField1()->Widget();
     field->setFocus();
-    QString qtext = QString::fromStdString(text);
-    QInputMethodEvent compose(qtext, {});
+    QInputMethodEvent compose(QString::fromStdString(text), {});
     QCoreApplication::sendEvent(field, &compose);
+}
+
+void TypeCommitted(MainWindow& window, const std::string& text) {
+    Compose(window, text);
     QInputMethodEvent commit;
-    commit.setCommitString(qtext);
-    QCoreApplication::sendEvent(field, &commit);
+    commit.setCommitString(QString::fromStdString(text));
+    QCoreApplication::sendEvent(window.TextField1()->Widget(), &commit);
 }
 
 void ReplaceByTyping(MainWindow& window, const std::string& text) {

@@ -24,7 +24,9 @@ std::string FieldText(MainWindow& window);
 // The file name of the canvas's backdrop, or "nil".
 std::string Backdrop(MainWindow& window);
 
-// Types text into the field as the desktop's input method does: composed, then committed.
+// Types text into the field as the desktop's input method does: composed (shown, pending),
+// then committed.
+void Compose(MainWindow& window, const std::string& text);
 void TypeCommitted(MainWindow& window, const std::string& text);
 // Replaces the field's whole content with what the player typed.
 void ReplaceByTyping(MainWindow& window, const std::string& text);

@@ -2,8 +2,13 @@
 
 #include "framework/strings.h"
 #include "framework/testing.h"
+#include "resources/pictures.h"
+#include "tests/support/game.h"
+
+#include <QAbstractButton>
 
 #include <map>
+#include <sstream>
 
 namespace story_model {
 
@@ -11,15 +16,12 @@ using script::Answer;
 using script::Side;
 
 std::string FileOf(script::PictureAccessor picture) {
-    // A loaded picture knows its file; one that doesn't load shows the name it asked for.
-    fw::testing::OperationLog log;
-    if (PictureRef loaded = picture()) return loaded->FileName();
-    auto asked = log.Matching("Picture._OpenFromApp ");
-    return asked.empty() ? "nil" : asked.back().substr(std::string("Picture._OpenFromApp ").size());
+    PictureRef loaded = picture();
+    return loaded ? loaded->FileName() : "nil";
 }
 
 Model::Model(const std::vector<double>& coinScript)
-    : text("ホロミナ2.0\rPRESS OK BUTTON"), picture("FIRST"), coins(coinScript) {}
+    : text("ホロミナ2.0\rPRESS OK BUTTON"), picture(FIRST), coins(coinScript) {}
 
 std::optional<Answer> Model::Answer() const {
     if (abcd < 0 || abcd > 3) return std::nullopt;
@@ -39,8 +41,7 @@ void Model::Show(std::int64_t step, std::optional<script::Answer> answer,
             if (row.step != step) continue;
             if (row.branch.answer != Answer::Any && row.branch.answer != answer) continue;
             if (row.branch.side != Side::Any && row.branch.side != side) continue;
-            if (row.picture.kind != script::PictureStep::None)
-                picture = FileOf(row.picture.picture);
+            if (row.picture.kind != script::PictureStep::None) picture = row.picture.picture;
             if (row.text.kind == script::TextStep::TwoLines)
                 text = std::string(row.text.first) + "\r" + std::string(row.text.second);
             else if (row.text.kind != script::TextStep::None &&
@@ -50,7 +51,7 @@ void Model::Show(std::int64_t step, std::optional<script::Answer> answer,
 }
 
 void Model::NameCheck() {
-    picture = "ZOZEZ40.png";
+    picture = ZOZEZ40;
     readOnly = true;
     i = 47;
     if (Len(text) < 3) {
@@ -59,7 +60,7 @@ void Model::NameCheck() {
     }
     for (const script::NameRow& row : script::CulpritNames()) {
         if (text != row.name) continue;
-        picture = FileOf(row.picture);
+        picture = row.picture;
         text = row.line;
         if (row.name == "ウマカイ") i = 48;
         if (row.name == "ビリー") i = 49;
@@ -134,12 +135,47 @@ void Model::Ok() {
     case 47:
     case 54:
         text = s == 47 ? "GAME OVER!" : "RESTART OK?";
-        picture = "FIRST";
+        picture = FIRST;
         i = 0;
         return;
     default:
         i = s + 1; // no block: nothing shown, only counted
     }
+}
+
+void Play(MainWindow& window, Model& model, const std::string& event) {
+    if (event.starts_with("type:")) {
+        game_test::ReplaceByTyping(window, event.substr(5));
+        model.Type(event.substr(5));
+        return;
+    }
+    // A plain click: a million of them must be quick.
+    auto button = window._ControlByName(event == "OK"      ? "OKButton"
+                                        : event == "Reset" ? "ResetButton"
+                                                           : event + "Button");
+    static_cast<QAbstractButton*>(button->Widget())->click();
+    if (event == "OK")
+        model.Ok();
+    else if (event == "Reset")
+        model.Reset();
+    else
+        model.Letter(event[0] - 'A');
+}
+
+std::string Difference(MainWindow& window, const Model& model) {
+    auto describe = [](auto i, auto abcd, bool readOnly, const std::string& picture,
+                       std::size_t draws, const std::string& text) {
+        std::ostringstream out;
+        out << "i=" << i << " abcd=" << abcd << " readOnly=" << readOnly << " picture=" << picture
+            << " draws=" << draws << " text=" << text;
+        return out.str();
+    };
+    std::string shown = describe(window.i, window.abcd, window.TextField1()->ReadOnly(),
+                                 game_test::Backdrop(window), fw::testing::RandomDraws(),
+                                 game_test::FieldText(window));
+    std::string expected = describe(model.i, model.abcd, model.readOnly, FileOf(model.picture),
+                                    model.draws, model.text);
+    return shown == expected ? "" : "window: " + shown + "\nmodel:  " + expected;
 }
 
 } // namespace story_model

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scenario/script.h"
+#include "ui/main_window.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +16,8 @@ namespace story_model {
 struct Model {
     std::int64_t i = 0, abcd = 0;
     bool readOnly = true;
-    std::string text, picture; // the field's text; the file name of the canvas's picture
+    std::string text;                // the field's text
+    script::PictureAccessor picture; // the canvas's picture
     const std::vector<double>& coins;
     std::size_t draws = 0;
 
@@ -33,7 +35,15 @@ struct Model {
     void NameCheck();
 };
 
-// The file that a picture accessor reads, whether or not it loads.
+// The file of the picture that the accessor gives, or "nil" when it gives none.
 std::string FileOf(script::PictureAccessor picture);
+
+// One event played on the real window and on the model alike: "OK", "A" to "D", "Reset",
+// or "type:" followed by what the player types in place of the field's text.
+void Play(MainWindow& window, Model& model, const std::string& event);
+
+// How the window differs from the model ("" if it doesn't): the step, the answer, the
+// field's text and lock, the canvas's picture and the coins drawn.
+std::string Difference(MainWindow& window, const Model& model);
 
 } // namespace story_model

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The game as installed: `cmake --install` into a prefix of its own, started from there
+# (offscreen). It finds its pictures; without one of them, or without a font that can draw
+# Japanese, it says on one line what is missing, and still starts.
+#   installed.sh <build folder>
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+game=""
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null
+    rm -rf "$prefix"
+}
+trap cleanup EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$prefix
+resources=$prefix/share/holomina/resources
+[ -f "$resources/FIRST" ] || { echo "FAIL: no pictures installed in $resources"; exit 1; }
+
+# Starts the installed game with the given environment and waits up to 10 s for the line on
+# its stderr ("": waits 2 s and expects nothing); it must still be running, then is ended.
+expect_said() {
+    local line=$1
+    shift
+    env "$@" "$prefix/bin/holomina" 2>"$prefix/err" &
+    game=$!
+    if [ -z "$line" ]; then
+        sleep 2
+    else
+        for _ in $(seq 100); do
+            grep -qF -- "$line" "$prefix/err" && break
+            sleep 0.1
+        done
+    fi
+    kill -0 "$game" 2>/dev/null || { echo "FAIL: the game did not keep running"; exit 1; }
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+    game=""
+    if [ -z "$line" ]; then
+        [ -s "$prefix/err" ] && { echo "FAIL: it said:"; cat "$prefix/err"; exit 1; }
+    else
+        grep -qF -- "$line" "$prefix/err" || { echo "FAIL: not said: $line"; cat "$prefix/err"; exit 1; }
+        [ "$(wc -l <"$prefix/err")" -eq 1 ] || { echo "FAIL: more than one line:"; cat "$prefix/err"; exit 1; }
+    fi
+    echo "said: ${line:-nothing}"
+}
+
+expect_said ""
+
+# Only a font without Japanese: DejaVu Sans, which fontconfig itself depends on.
+latin=$(fc-match -f '%{file}' 'DejaVu Sans:style=Book' 2>/dev/null || true)
+if [[ "$latin" == *DejaVu* ]]; then
+    mkdir "$prefix/fonts"
+    cp "$latin" "$prefix/fonts/"
+    printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' \
+        "$prefix/fonts" "$prefix/fontcache" >"$prefix/fonts.conf"
+    expect_said "holomina: no installed font can draw Japanese, so the texts will show as boxes;" \
+        FONTCONFIG_FILE="$prefix/fonts.conf"
+fi
+
+rm "$resources/FIRST"
+expect_said "holomina: picture FIRST: no such file in $resources"
+echo "PASS: the installed game finds its pictures, and says what it misses"
