@@ -480,6 +480,12 @@ void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
         event->ignore();
         return;
     }
+    if (!echo_.isEmpty()) {
+        bool echo = event->preeditString().isEmpty() && event->commitString() == echo_;
+        if (echo || !event->preeditString().isEmpty() || !event->commitString().isEmpty())
+            echo_.clear();
+        if (echo) return;
+    }
     pending_ = event->preeditString();
     QString commit = WithoutLineBreaks(event->commitString());
     if (commit == event->commitString()) {
@@ -493,10 +499,13 @@ void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
 
 void FieldWidget::CommitPendingInput() {
     if (pending_.isEmpty()) return;
+    QString text = pending_;
     QInputMethodEvent commit;
-    commit.setCommitString(pending_);
+    commit.setCommitString(text);
     QCoreApplication::sendEvent(this, &commit);
-    // The input method must let go of it too, or it would commit it a second time.
+    // The input method must let go of it too. One set to commit what it holds when told so
+    // (Anthy's "commit on focus out", say) sends it once more: that echo is dropped.
+    echo_ = text;
     QGuiApplication::inputMethod()->reset();
 }
 
@@ -524,9 +533,6 @@ FieldWidget* FocusedField() {
 }
 
 void CommitPendingInput(QWidget* window) {
-    // The platform's input method commits what it holds into the focused field; one that
-    // can't (or none at all) leaves it to the field.
-    QGuiApplication::inputMethod()->commit();
     if (window)
         for (FieldWidget* field : window->findChildren<FieldWidget*>())
             field->CommitPendingInput();

@@ -38,6 +38,7 @@ class FieldWidget : public QPlainTextEdit {
   private:
     std::optional<std::string> exact_; // the text as set, until the player changes it
     QString pending_;                  // an input method's composition not yet committed
+    QString echo_; // what CommitPendingInput committed, until the input method moves on
     bool settingText_ = false;
 };
 

@@ -17,6 +17,9 @@ TEST(CulpritName, APendingNameCountsWhenAButtonIsClicked) {
     Compose(*w, "ビリー");
     Answer(*w, 'A'); // any button commits it, once
     EXPECT_EQ(FieldText(*w), "ビリー");
+    // An input method that commits what it held when it is reset sends it again: once is all.
+    Commit(*w, "ビリー");
+    EXPECT_EQ(FieldText(*w), "ビリー");
     EXPECT_EQ(Press(*w), "BILLY.png | 大正解！");
 
     w->i = 45;

@@ -41,11 +41,15 @@ void Compose(MainWindow& window, const std::string& text) {
     QCoreApplication::sendEvent(field, &compose);
 }
 
-void TypeCommitted(MainWindow& window, const std::string& text) {
-    Compose(window, text);
+void Commit(MainWindow& window, const std::string& text) {
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromStdString(text));
     QCoreApplication::sendEvent(window.TextField1()->Widget(), &commit);
+}
+
+void TypeCommitted(MainWindow& window, const std::string& text) {
+    Compose(window, text);
+    Commit(window, text);
 }
 
 void ReplaceByTyping(MainWindow& window, const std::string& text) {

@@ -27,6 +27,7 @@ std::string Backdrop(MainWindow& window);
 // Types text into the field as the desktop's input method does: composed (shown, pending),
 // then committed.
 void Compose(MainWindow& window, const std::string& text);
+void Commit(MainWindow& window, const std::string& text);
 void TypeCommitted(MainWindow& window, const std::string& text);
 // Replaces the field's whole content with what the player typed.
 void ReplaceByTyping(MainWindow& window, const std::string& text);
