@@ -7,6 +7,10 @@ start_ibus() {
     export XDG_CONFIG_HOME=$ibus_home/config XDG_CACHE_HOME=$ibus_home/cache
     export XDG_RUNTIME_DIR=$ibus_home/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # The game finds the daemon by a file named after the machine's id: a bare container
+    # may have none yet.
+    [ -s /etc/machine-id ] || [ -s /var/lib/dbus/machine-id ] ||
+        dbus-uuidgen --ensure 2>/dev/null || true
     local bus
     bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}

@@ -58,21 +58,14 @@ echo "window ${width}x${height}, menu bar ${bar}px"
 [ "$width" -eq 640 ] || { echo "FAIL: window width $width"; exit 1; }
 [ "$bar" -ge 0 ] || { echo "FAIL: window height $height"; exit 1; }
 
-# A fixed-size window offers no maximise: neither the function nor the title-bar button.
-# Without the functions flag the window manager offers every function; bit 0 of a field
-# means "all but those listed".
-maximise_offered() { # the xprop line of _MOTIF_WM_HINTS
-    local flags functions decorations
-    read -r flags functions decorations _ < <(sed -n 's/.*= //p' <<<"$1" | tr -d ,) || return 0
-    listed() { (( $1 & 1 ? !($1 & $2) : $1 & $2 )); }
-    (( flags & 1 )) || return 0
-    listed "$functions" 0x10 && return 0
-    (( flags & 2 )) && listed "$decorations" 0x40
-}
+# A fixed-size window offers no maximise, as a function or as a button: both fields flagged
+# (bit 0 and 1), neither field "all but" (bit 0) nor with maximise (0x10, 0x40).
 if [ "$route" = good-ending ]; then
     hints=$(xprop -id "$window" _MOTIF_WM_HINTS)
     echo "$hints (flags, functions, decorations, ...)"
-    ! maximise_offered "$hints" || { echo "FAIL: the window offers to maximise"; exit 1; }
+    read -r flags functions decorations _ < <(sed 's/.*= //; s/,//g' <<<"$hints")
+    (( (flags & 3) == 3 && !(functions & 0x11) && !(decorations & 0x41) )) ||
+        { echo "FAIL: the window offers to maximise"; exit 1; }
 fi
 
 click() { # x y in the content area
@@ -221,7 +214,14 @@ if [[ $route = ime-* ]]; then
         type_pending_name
     fi
 else
-    xdotool type --delay 50 'ビリー'
+    # xdotool types kana by remapping a spare key for each; under load the game may read a
+    # key after its mapping is gone: the player would type it again.
+    for _ in 1 2 3; do
+        xdotool type --delay 50 'ビリー'
+        [ "$(settled_field ビリー)" = ビリー ] && break
+        click 320 530
+        xdotool key --clearmodifiers ctrl+a BackSpace
+    done
     expect_field "ビリー"
 fi
 

@@ -10,7 +10,14 @@ start_xvfb() {
     read -r -t 20 number <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start"; return 1; }
     rm -f "$fifo"
     export DISPLAY=":$number"
-    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        xvfb_runtime=$(mktemp -d)
+        export XDG_RUNTIME_DIR=$xvfb_runtime
+    fi
     unset QT_QPA_PLATFORM
 }
-stop_xvfb() { [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+stop_xvfb() {
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "${xvfb_runtime:-}" ] && rm -rf "$xvfb_runtime"
+    true
+}
