@@ -1,5 +1,5 @@
-// The one window after the real start-up: its size limits, the title screen, and the glyphs
-// of all it shows.
+// The one window after the real start-up: the title screen it paints, and the glyphs of
+// all it can show.
 #include "resources/pictures.h"
 #include "scenario/script.h"
 #include "tests/shell/shell.h"
@@ -38,25 +38,6 @@ void CollectMenuTexts(const MenuItem& menu, std::vector<std::string>& texts) {
 }
 
 } // namespace
-
-// Free between 64 square and 640 by 720; resizing moves no control, as each is locked to the
-// left and top.
-TEST_F(ShellWindow, ResizesWithinItsLimitsAndMovesNoControl) {
-    QWidget* top = w->TopLevel();
-    QWidget* content = w->Content();
-    const int bar = top->height() - content->height();
-    const std::pair<QSize, QSize> resizes[] = {{{200, 150}, {200, 150}},
-                                               {{64, 64}, {64, 64}},
-                                               {{10, 20}, {64, 64}},
-                                               {{5000, 5000}, {640, 720}}};
-    for (const auto& [asked, given] : resizes) {
-        top->resize(asked.width(), asked.height() + bar);
-        QApplication::processEvents();
-        EXPECT_EQ(content->size(), given) << asked.width() << "x" << asked.height();
-    }
-    EXPECT_EQ(w->REALCanvas()->Widget()->geometry(), QRect(0, 0, 640, 480));
-    EXPECT_EQ(w->OKButton()->Widget()->geometry(), QRect(87, 592, 68, 41));
-}
 
 TEST_F(ShellWindow, TitleScreenPaintsFirstUnderTheTitleText) {
     EXPECT_EQ(w->TextField1()->Text(), kTitleScreen);
