@@ -34,7 +34,9 @@ const ClassRecord& App::__Lookup() {
     return *RuntimeFindClass("App");
 }
 
-std::span<const Initializer> ProgramInitializers() { return kInitializers; }
+std::span<const Initializer> ProgramInitializers() {
+    return kInitializers;
+}
 
 int RunProcess(int argc, char** argv) {
     try {

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     file->addAction(QStringLiteral("終了"), QKeySequence(QStringLiteral("Ctrl+Q")), &app,
                     &QApplication::quit);
     QMenu* edit = window.menuBar()->addMenu(QStringLiteral("編集"));
-    for (const char* item : {"元に戻す", "-", "カット", "コピー", "貼り付け", "削除", "-", "すべてを選択"})
+    for (const char* item :
+         {"元に戻す", "-", "カット", "コピー", "貼り付け", "削除", "-", "すべてを選択"})
         if (QString(item) == "-")
             edit->addSeparator();
         else
