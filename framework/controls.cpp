@@ -268,7 +268,10 @@ const ClassRecord& BevelButton::Record() {
             {"HasMenu", PropertyType::Integer},
             {"HasBackColor", PropertyType::Boolean},
             {"BackColor", PropertyType::Color},
-            {"TextColor", PropertyType::Color},
+            {"TextColor", PropertyType::Color,
+             [](Object& o, const P& v) {
+                 ApplyColour(WidgetOf(o), QPalette::ButtonText, std::get<Color>(v));
+             }},
             {"Value", PropertyType::Boolean},
             {"MenuValue", PropertyType::Integer},
             {"ButtonType", PropertyType::Integer},

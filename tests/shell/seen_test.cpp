@@ -17,16 +17,16 @@ using ShellSeen = Game;
 namespace {
 
 // clang-format off
-// name | what it shows | place in the content | font | focus by | state
+// name | what it shows | place in the content | font and colours | focus by | state
 const std::string kControls[] = {
-    "OKButton | OK | 87,592 68x41 | System | Tab | shown enabled",
-    "NoBtutton | Quit | 167,592 68x41 | System | Tab | shown enabled",
-    "ResetButton | Reset | 247,592 68x41 | System | Tab | shown enabled",
-    "AButton | A | 88,634 60x33 | System | Tab | shown enabled",
-    "BButton | B | 160,634 60x33 | System | Tab | shown enabled",
-    "CButton | C | 232,634 60x33 | System | Tab | shown enabled",
-    "DButton | D | 297,634 60x33 | System | Tab | shown enabled",
-    "TextField1 | ホロミナ2.0⏎PRESS OK BUTTON | 0,480 640x100 | System | click Tab | shown enabled read-only framed",
+    "OKButton | OK | 87,592 68x41 | System #000000 | Tab | shown enabled",
+    "NoBtutton | Quit | 167,592 68x41 | System #000000 | Tab | shown enabled",
+    "ResetButton | Reset | 247,592 68x41 | System #000000 | Tab | shown enabled",
+    "AButton | A | 88,634 60x33 | System #000000 | Tab | shown enabled",
+    "BButton | B | 160,634 60x33 | System #000000 | Tab | shown enabled",
+    "CButton | C | 232,634 60x33 | System #000000 | Tab | shown enabled",
+    "DButton | D | 297,634 60x33 | System #000000 | Tab | shown enabled",
+    "TextField1 | ホロミナ2.0⏎PRESS OK BUTTON | 0,480 640x100 | System #000000 on #ffffff | click Tab | shown enabled read-only framed",
     "REALCanvas | FIRST | 0,0 640x480 | System | Tab | shown enabled",
 };
 // clang-format on
@@ -44,6 +44,17 @@ std::string FontSeen(const QFont& font) {
     return seen;
 }
 
+// The text's colour, and the ground's where the control paints its own.
+std::string ColoursSeen(QWidget* widget) {
+    const QPalette& p = widget->palette();
+    if (qobject_cast<QAbstractButton*>(widget))
+        return " " + p.color(QPalette::ButtonText).name().toStdString();
+    if (qobject_cast<QPlainTextEdit*>(widget))
+        return " " + p.color(QPalette::Text).name().toStdString() + " on " +
+               p.color(QPalette::Base).name().toStdString();
+    return "";
+}
+
 std::string Seen(MainWindow& w, const std::string& name) {
     QWidget* widget = w._ControlByName(name)->Widget();
     auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -59,8 +70,9 @@ std::string Seen(MainWindow& w, const std::string& name) {
     if (field && field->frameShape() != QFrame::NoFrame) state += " framed";
     return name + " | " + shows + " | " + std::to_string(r.x()) + "," + std::to_string(r.y()) +
            " " + std::to_string(r.width()) + "x" + std::to_string(r.height()) + " | " +
-           FontSeen(widget->font()) + " | " + (focus & Qt::ClickFocus ? "click " : "") +
-           (focus & Qt::TabFocus ? "Tab" : "") + " | " + state;
+           FontSeen(widget->font()) + ColoursSeen(widget) + " | " +
+           (focus & Qt::ClickFocus ? "click " : "") + (focus & Qt::TabFocus ? "Tab" : "") + " | " +
+           state;
 }
 
 // clang-format off
