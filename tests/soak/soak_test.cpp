@@ -18,21 +18,11 @@ using namespace story_model;
 
 namespace {
 
-const std::vector<std::string> kNames{"ウマカイ",
-                                      "フササキ",
-                                      "ビリー",
-                                      "ハラリー",
-                                      "タビト",
-                                      "アジア",
-                                      "ビリ",
-                                      "",
-                                      " ビリー",
-                                      "ビリー ",
-                                      "ＢＩＬＬＹ",
-                                      "ウマカイウマカイ",
-                                      std::string(300, 'x'),
-                                      "😀😀😀",
-                                      "\t\x01ア"};
+// clang-format off
+const std::vector<std::string> kNames{
+    "ウマカイ", "フササキ", "ビリー", "ハラリー", "タビト", "アジア", "ビリ", "", " ビリー", "ビリー ",
+    "ＢＩＬＬＹ", "ウマカイウマカイ", std::string(300, 'x'), "😀😀😀", "\t\x01ア"};
+// clang-format on
 
 } // namespace
 
