@@ -128,7 +128,11 @@ class FocusRing : public QWidget {
 };
 
 void ApplyFocusRing(Object& o, const P& v) {
-    fw::ShowFocusRing(WidgetOf(o), BooleanOf(v));
+    QWidget* widget = WidgetOf(o);
+    // Found by name: without a meta-object of its own, any child widget would pass as one.
+    auto* ring = widget->findChild<QWidget*>(FocusRing::kName, Qt::FindDirectChildrenOnly);
+    if (BooleanOf(v) && !ring) new FocusRing(widget);
+    if (!BooleanOf(v)) delete ring;
 }
 
 class CanvasWidget : public QWidget {
@@ -294,7 +298,8 @@ QWidget* BevelButton::MakeWidget(QWidget* parent) {
     QObject::connect(button, &QPushButton::clicked, [this, button] {
         // The button never takes the focus, so the toolkit would leave an input method's
         // pending text uncommitted: the handler must read the name the player sees typed.
-        fw::CommitPendingInput(button->window());
+        for (auto* field : button->window()->findChildren<fw::FieldWidget*>())
+            field->CommitPendingInput();
         RaiseEvent(kEventAction, "Action");
     });
     return button;
@@ -533,19 +538,6 @@ FieldWidget* FocusedField() {
         if (top->isVisible() && top->windowType() != Qt::Popup)
             if (auto* field = dynamic_cast<FieldWidget*>(top->focusWidget())) return field;
     return nullptr;
-}
-
-void CommitPendingInput(QWidget* window) {
-    if (window)
-        for (FieldWidget* field : window->findChildren<FieldWidget*>())
-            field->CommitPendingInput();
-}
-
-void ShowFocusRing(QWidget* widget, bool on) {
-    // Found by name: without a meta-object of its own, any child widget would pass as one.
-    auto* ring = widget->findChild<QWidget*>(FocusRing::kName, Qt::FindDirectChildrenOnly);
-    if (on && !ring) new FocusRing(widget);
-    if (!on) delete ring;
 }
 
 } // namespace fw

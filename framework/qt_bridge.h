@@ -45,14 +45,7 @@ class FieldWidget : public QPlainTextEdit {
 // The focused text field, if any: the target of the Edit menu's built-in actions.
 FieldWidget* FocusedField();
 
-// Commits every field's pending input-method text in the window: a button that never takes
-// the focus must still act on what the player sees typed.
-void CommitPendingInput(QWidget* window);
-
 // The menu of the window's menu bar that holds the Edit items, or null.
 QMenu* EditMenuOf(QWidget* window);
-
-// Marks the widget's focus with a ring drawn inside its edge, shown while it has the focus.
-void ShowFocusRing(QWidget* widget, bool on);
 
 } // namespace fw
