@@ -101,15 +101,12 @@ std::string ResourceFolder() {
     if (g_folderOverride) return *g_folderOverride;
     QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                : QFileInfo("/proc/self/exe").canonicalPath();
-    QString exe = QCoreApplication::instance()
-                      ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
-                      : QFileInfo(QFileInfo("/proc/self/exe").canonicalFilePath()).fileName();
-    // The build tree keeps the pictures beside the executable; an installed game under
-    // share/<name>/resources.
+    // The build tree keeps the pictures beside the executable; an installed game in its own
+    // data folder, found from bin/ so that a moved prefix still works, whatever the
+    // executable is called.
     QString beside = dir + QStringLiteral("/resources");
     if (QFileInfo(beside).isDir()) return beside.toStdString();
-    return QDir::cleanPath(dir + QStringLiteral("/../share/") + exe + QStringLiteral("/resources"))
-        .toStdString();
+    return QDir::cleanPath(dir + QStringLiteral("/../share/holomina/resources")).toStdString();
 }
 } // namespace fw
 
