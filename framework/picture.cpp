@@ -98,12 +98,11 @@ Read ReadOpenFile(int fd) {
     qsizetype got = 0;
     while (got < bytes.size()) {
         ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-        if (n == 0) break; // it shrank meanwhile
+        if (n == 0) break; // it shrank meanwhile: the decoder will say so
         if (n < 0 && errno != EINTR) return {{}, CannotOpen(errno)};
         if (n > 0) got += n;
     }
     bytes.truncate(got);
-    if (bytes.isEmpty()) return {{}, QStringLiteral("an empty file")};
     return {bytes, {}};
 }
 
