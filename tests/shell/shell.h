@@ -60,6 +60,7 @@ inline std::string Raised(const std::function<void()>& call, std::string* messag
 struct PictureFolder {
     QTemporaryDir dir;
     PictureFolder() { fw::testing::SetResourceFolder(dir.path().toStdString()); }
+    ~PictureFolder() { fw::testing::SetResourceFolder(HOLOMINA_PICTURE_DIR); }
     bool Copy(const QString& name) {
         return QFile::copy(QString(HOLOMINA_PICTURE_DIR) + "/" + name, dir.filePath(name));
     }
