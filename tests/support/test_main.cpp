@@ -1,16 +1,82 @@
 // Test entry: a QApplication on the offscreen platform, pictures from the build tree.
+//
+// The game keeps process-wide state (one window, one menu bar, a load-once cache per
+// picture), so every test needs a fresh process. Asked for one test by its exact name, as
+// CTest asks, the binary runs it here; asked for more, it runs itself once per test.
 #include "framework/runtime.h"
 #include "framework/testing.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// Set in the children, each of which runs its one test in-process.
+constexpr const char* kOneTest = "HOLOMINA_ONE_TEST";
+
+// The tests the filter selects, "Suite.Name", as --gtest_list_tests lists them; nothing
+// when they can't be listed.
+std::optional<QStringList> Selected(const QString& self, const QString& filter) {
+    QProcess list;
+    list.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    list.start(self, {"--gtest_list_tests", "--gtest_filter=" + filter});
+    if (!list.waitForFinished(-1) || list.exitStatus() != QProcess::NormalExit ||
+        list.exitCode() != 0)
+        return std::nullopt;
+    QStringList tests;
+    QString suite;
+    // "Suite." lines, then a line per test, indented; either may end in a "  # ..." comment.
+    for (const QString& line : QString::fromUtf8(list.readAllStandardOutput()).split('\n')) {
+        QString name = line.section(' ', 0, 0, QString::SectionSkipEmpty);
+        if (name.isEmpty()) continue;
+        if (line.startsWith(' '))
+            tests << suite + name;
+        else
+            suite = name;
+    }
+    return tests;
+}
+
+int RunEachAlone(const QStringList& args) {
+    const QString self = QCoreApplication::applicationFilePath();
+    const auto tests = Selected(self, QString::fromStdString(GTEST_FLAG_GET(filter)));
+    if (!tests) {
+        std::fprintf(stderr, "%s: the tests can't be listed\n", qPrintable(self));
+        return 1;
+    }
+    qputenv(kOneTest, "1");
+    QStringList failed;
+    for (const QString& test : *tests)
+        if (QProcess::execute(self, QStringList(args) << "--gtest_filter=" + test) != 0)
+            failed << test;
+    std::printf("\n%lld tests, each in a process of its own: %lld failed\n", tests->size(),
+                failed.size());
+    for (const QString& test : failed)
+        std::printf("  %s\n", qPrintable(test));
+    return failed.isEmpty() ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStringList args;
+    for (int k = 1; k < argc; ++k)
+        args << QString::fromLocal8Bit(argv[k]);
+    ::testing::InitGoogleTest(&argc, argv);
+    const std::string filter = GTEST_FLAG_GET(filter);
+    if (qEnvironmentVariableIsEmpty(kOneTest) && !GTEST_FLAG_GET(list_tests) &&
+        filter.find_first_of("*?:-") != std::string::npos) {
+        QCoreApplication runner(argc, argv);
+        return RunEachAlone(args);
+    }
     // Never deleted, as in the game: windows and menus held in statics go after main.
     new QApplication(argc, argv);
     fw::testing::SetResourceFolder(HOLOMINA_PICTURE_DIR);
-    ::testing::InitGoogleTest(&argc, argv);
     int result = RUN_ALL_TESTS();
     // As the game does on its way out: windows and menus go while the toolkit stands.
     RuntimePerformFinalizers();
