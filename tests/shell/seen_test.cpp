@@ -61,7 +61,7 @@ std::string Seen(MainWindow& w, const std::string& name) {
     auto* field = qobject_cast<QPlainTextEdit*>(widget);
     std::string shows = button  ? button->text().toStdString()
                         : field ? field->toPlainText().replace('\n', "⏎").toStdString()
-                                : game_test::Backdrop(w);
+                                : game_test::Painted(w);
     QRect r = widget->geometry();
     Qt::FocusPolicy focus = widget->focusPolicy();
     std::string state = std::string(widget->isVisible() ? "shown" : "hidden") +

@@ -1,0 +1,91 @@
+#include "tests/support/transcript.h"
+
+#include "framework/testing.h"
+#include "tests/support/game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace transcript {
+
+namespace {
+
+const Route* Find(const std::vector<Route>& routes, const std::string& name) {
+    auto found = std::ranges::find(routes, name, &Route::name);
+    return found == routes.end() ? nullptr : &*found;
+}
+
+std::vector<Route> Read() {
+    std::ifstream file(HOLOMINA_TESTS_DIR "/scenario/transcript.txt");
+    std::vector<Route> routes;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line.starts_with("#")) continue;
+        if (!line.starts_with("== ")) {
+            if (routes.empty()) break;
+            routes.back().steps.push_back(line);
+            continue;
+        }
+        Route route;
+        std::istringstream header(line.substr(3));
+        std::string word;
+        header >> route.name >> word >> route.from;
+        if (word != "from" || (route.from != "Title" && !Find(routes, route.from))) break;
+        for (double coin; header >> word && word != "draws";)
+            if (word != "coins" && std::istringstream(word) >> coin) route.coins.push_back(coin);
+        header >> route.draws;
+        routes.push_back(std::move(route));
+    }
+    if (!file.eof() || routes.empty()) {
+        std::fprintf(stderr, "the transcript can't be read: %s\n", HOLOMINA_TESTS_DIR);
+        std::abort();
+    }
+    return routes;
+}
+
+std::string Expected(const std::string& screen, const std::set<std::string>& missing) {
+    std::string picture = screen.substr(0, screen.find(" | "));
+    return missing.contains(picture) ? "blank" + screen.substr(picture.size()) : screen;
+}
+
+void Walk(MainWindow& window, const Route& route, const std::set<std::string>& missing) {
+    using namespace game_test;
+    if (route.from != "Title") Walk(window, *Find(Routes(), route.from), missing);
+    int press = 0;
+    for (const std::string& step : route.steps) {
+        if (step.size() == 1) {
+            Answer(window, step[0]);
+        } else if (step == "Reset") {
+            Click(window, "ResetButton");
+        } else if (step.starts_with("@")) {
+            EXPECT_EQ(window.i, std::stoll(step.substr(1)))
+                << route.name << ", after press " << press;
+        } else if (step.starts_with("type ")) {
+            ReplaceByTyping(window, step.substr(5));
+        } else if (++press; step == "OK") {
+            PressOK(window);
+        } else {
+            PressOK(window);
+            EXPECT_EQ(Shown(window), Expected(step, missing)) << route.name << ", press " << press;
+        }
+    }
+}
+
+} // namespace
+
+const std::vector<Route>& Routes() {
+    static const std::vector<Route> routes = Read();
+    return routes;
+}
+
+void Play(MainWindow& window, const Route& route, const std::set<std::string>& missing) {
+    fw::testing::ScriptRandom(route.coins);
+    Walk(window, route, missing);
+    EXPECT_EQ(fw::testing::RandomDraws(), route.draws) << route.name;
+}
+
+} // namespace transcript
