@@ -1,7 +1,9 @@
 // The framework's rules as a caller meets them: the user interface belongs to the main
-// thread, and an exception in an event handler is reported while the game goes on.
-#include "resources/pictures.h"
+// thread, an exception in an event handler is reported while the game goes on, and a
+// property set finds the object it is applied to built.
+#include "framework/properties.h"
 #include "tests/shell/shell.h"
+#include "ui/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +36,7 @@ TEST_F(ShellFramework, UserInterfaceRefusesOtherThreads) {
     for (const auto& [what, call] : calls)
         EXPECT_EQ(RaisedOffMainThread(call), "ThreadAccessingUIException") << what;
     // Nothing changed.
-    EXPECT_EQ(field->Text(), kTitleScreen);
-    EXPECT_EQ(canvas->Backdrop(), FIRST());
+    EXPECT_EQ(Shown(*w), "FIRST | ホロミナ2.0⏎PRESS OK BUTTON");
     EXPECT_EQ(item->Text(), "コピー");
 }
 
@@ -57,4 +58,13 @@ TEST_F(ShellFramework, HandlerExceptionIsReportedAndTheGameGoesOn) {
     PressOK(*w);
     EXPECT_EQ(w->i, 1);
     EXPECT_EQ(FieldText(*w), "俺の名前はタビト大伴");
+}
+
+// A record applied before its object is built is refused, not a crash.
+TEST(ShellFrameworkUnbuilt, PropertySetsAreRefused) {
+    StartGame();
+    auto window = RuntimeNewObject(Window::Record());
+    EXPECT_THROW(_SetProperties(*window, WindowRecord()), NilObjectException);
+    auto button = RuntimeNewObject(BevelButton::Record());
+    EXPECT_THROW(_SetProperties(*button, ControlRecord("OKButton")), NilObjectException);
 }

@@ -31,17 +31,10 @@ const std::string kControls[] = {
 };
 // clang-format on
 
-// "System" at size 0: the desktop's default font, the Japanese faces behind it included.
+// "System" at size 0: the desktop's default font, the Japanese faces behind it included;
+// any other font in full.
 std::string FontSeen(const QFont& font) {
-    const QFont system = QApplication::font();
-    std::string seen =
-        font.families() == system.families() ? "System" : font.families().join(',').toStdString();
-    if (font.pointSizeF() != system.pointSizeF())
-        seen += " " + std::to_string(font.pointSizeF()) + "pt";
-    if (font.bold()) seen += " bold";
-    if (font.italic()) seen += " italic";
-    if (font.underline()) seen += " underlined";
-    return seen;
+    return font == QApplication::font() ? "System" : font.toString().toStdString();
 }
 
 // The text's colour, and the ground's where the control paints its own.
