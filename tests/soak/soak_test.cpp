@@ -29,32 +29,6 @@ const std::vector<std::string> kNames{
     std::string(300, 'x'), "😀😀😀", "\t\x01ア"};
 // clang-format on
 
-// The screens the player may see: the transcript's, the title, what was typed.
-struct Screens {
-    std::set<std::string> screens{"FIRST | " + kTitle}, texts{kTitle}, pictures;
-    std::string typed;
-
-    Screens() {
-        for (const transcript::Route& route : transcript::Routes())
-            for (const std::string& step : route.steps)
-                if (auto bar = step.find(" | "); bar != std::string::npos) {
-                    screens.insert(step);
-                    pictures.insert(step.substr(0, bar));
-                    texts.insert(step.substr(bar + 3));
-                }
-    }
-    // "" when the window shows one of them, else what it shows.
-    std::string Wrong(MainWindow& window, bool withPicture) const {
-        const std::string text = FieldLine(window);
-        if (text != typed && !texts.contains(text)) return "a text of no screen: " + text;
-        if (!withPicture) return "";
-        const std::string picture = PaintedOffScreen(window);
-        bool seen =
-            text == typed ? pictures.contains(picture) : screens.contains(picture + " | " + text);
-        return seen ? "" : "a screen the transcript never shows: " + picture + " | " + text;
-    }
-};
-
 } // namespace
 
 TEST(Soak, AMillionRandomEventsShowOnlyTheScriptsScreens) {
@@ -63,15 +37,22 @@ TEST(Soak, AMillionRandomEventsShowOnlyTheScriptsScreens) {
     long events = 1'000'000;
     if (const char* count = std::getenv("HOLOMINA_SOAK_EVENTS")) events = std::atol(count);
     std::mt19937 random(seed);
-
     std::vector<double> coins(4096);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (double& c : coins)
         c = unit(random);
     fw::testing::ScriptRandom(coins);
 
+    std::set<std::string> screens{"FIRST | " + kTitle}, texts{kTitle}, pictures;
+    for (const transcript::Route& route : transcript::Routes())
+        for (const std::string& step : route.steps)
+            if (auto bar = step.find(" | "); bar != std::string::npos) {
+                screens.insert(step);
+                pictures.insert(step.substr(0, bar));
+                texts.insert(step.substr(bar + 3));
+            }
     auto window = StartGame();
-    Screens screens;
+    std::string typed;
     std::deque<std::string> recent;
     std::map<std::string, long> reached; // how far the random player got, for the log
     for (long n = 0; n < events; ++n) {
@@ -83,21 +64,28 @@ TEST(Soak, AMillionRandomEventsShowOnlyTheScriptsScreens) {
                                 ? "OK"
                                 : "type:" + kNames[random() % kNames.size()];
         if (event.starts_with("type:")) {
-            screens.typed = event.substr(5);
-            ReplaceByTyping(*window, screens.typed);
+            ReplaceByTyping(*window, typed = event.substr(5));
         } else { // a plain click: a million of them must be quick
-            std::string button = event + "Button";
-            static_cast<QAbstractButton*>(window->_ControlByName(button)->Widget())->click();
+            auto button = window->_ControlByName(event + "Button");
+            static_cast<QAbstractButton*>(button->Widget())->click();
         }
-        if (event == "OK") ++reached[FieldText(*window)];
         recent.push_back(std::to_string(n) + ": " + event);
         if (recent.size() > 12) recent.pop_front();
-        if (std::string wrong = screens.Wrong(*window, n % 1000 == 999 || n == events - 1);
-            !wrong.empty()) {
+        const std::string text = FieldLine(*window);
+        if (event == "OK") ++reached[text];
+        std::string wrong = text == typed || texts.contains(text) ? "" : "a text of no screen";
+        if (wrong.empty() && (n % 1000 == 999 || n == events - 1)) {
+            const std::string picture = PaintedOffScreen(*window);
+            if (text == typed ? !pictures.contains(picture)
+                              : !screens.contains(picture + " | " + text))
+                wrong = "a screen the transcript never shows: " + picture;
+        }
+        if (!wrong.empty()) {
             std::string trail;
             for (const auto& line : recent)
                 trail += "\n  " + line;
-            FAIL() << "seed " << seed << ", after event " << n << trail << "\n" << wrong;
+            FAIL() << "seed " << seed << ", after event " << n << trail << "\n"
+                   << wrong << " | " << text;
         }
     }
     std::printf("soak: %ld events, seed %u, good endings %ld, bad endings %ld\n", events, seed,

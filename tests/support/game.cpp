@@ -10,7 +10,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <unordered_map>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace game_test {
 
@@ -28,60 +30,42 @@ QImage OnWhite(const QImage& picture) {
     return shown;
 }
 
-std::size_t HashOf(const QImage& image) {
-    return std::hash<std::string_view>{}(std::string_view(
-        reinterpret_cast<const char*>(image.constBits()), std::size_t(image.sizeInBytes())));
-}
-
 struct Known {
     std::string name;
     QImage shown;
 };
 
-// Every picture file of the build as it shows, decoded once; "blank" for the white alone,
-// which WHITE.png shows as well.
-const std::unordered_map<std::size_t, Known>& KnownPictures() {
-    static const auto known = [] {
-        std::unordered_map<std::size_t, Known> known;
-        QImage blank = OnWhite(QImage());
-        known.try_emplace(HashOf(blank), Known{"blank", blank});
+// Every picture file of the build as it shows, decoded once; "blank" first, for the white
+// alone, which WHITE.png shows as well.
+const std::vector<Known>& KnownPictures() {
+    static const std::vector<Known> known = [] {
+        std::vector<Known> known{{"blank", OnWhite(QImage())}};
         QDir folder(HOLOMINA_PICTURE_DIR);
-        for (const QString& file : folder.entryList(QDir::Files)) {
-            QImage shown = OnWhite(QImage(folder.filePath(file)));
-            known.try_emplace(HashOf(shown), Known{file.toStdString(), shown});
-        }
+        for (const QString& file : folder.entryList(QDir::Files))
+            known.push_back({file.toStdString(), OnWhite(QImage(folder.filePath(file)))});
         return known;
     }();
     return known;
 }
 
-// Pixels that match no picture, told by the picture they come nearest to.
-std::string Unknown(const QImage& shown) {
-    const Known* nearest = nullptr;
-    long fewest = 0;
-    QPoint first;
-    for (const auto& [hash, known] : KnownPictures()) {
-        long differ = 0;
-        QPoint at;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                if (shown.pixel(x, y) != known.shown.pixel(x, y) && !differ++) at = {x, y};
-        if (nearest && differ >= fewest) continue;
-        nearest = &known;
-        fewest = differ;
-        first = at;
-    }
-    return "no picture of the build: " + std::to_string(fewest) + " pixels off " + nearest->name +
-           ", the first at " + std::to_string(first.x()) + "," + std::to_string(first.y());
-}
-
+// The name of the picture the pixels show, compared whole; for pixels that match none, the
+// picture they come nearest to.
 std::string Identified(const QPixmap& painted) {
     QImage shown = painted.toImage().convertToFormat(QImage::Format_RGB32);
     if (shown.size() != kCanvasArea.size())
         return "a grab of " + std::to_string(shown.width()) + "x" + std::to_string(shown.height());
-    auto known = KnownPictures().find(HashOf(shown));
-    return known != KnownPictures().end() && known->second.shown == shown ? known->second.name
-                                                                          : Unknown(shown);
+    auto found = std::ranges::find(KnownPictures(), shown, &Known::shown);
+    if (found != KnownPictures().end()) return found->name;
+    auto differing = [&shown](const Known& known) {
+        auto pixels = [](const QImage& image) {
+            return reinterpret_cast<const QRgb*>(image.constBits());
+        };
+        return std::transform_reduce(pixels(shown), pixels(shown) + shown.width() * shown.height(),
+                                     pixels(known.shown), 0L, std::plus<>(), std::not_equal_to<>());
+    };
+    auto nearest = std::ranges::min_element(KnownPictures(), {}, differing);
+    return "no picture of the build, " + std::to_string(differing(*nearest)) + " pixels off " +
+           nearest->name;
 }
 
 } // namespace

@@ -15,11 +15,6 @@ namespace transcript {
 
 namespace {
 
-const Route* Find(const std::vector<Route>& routes, const std::string& name) {
-    auto found = std::ranges::find(routes, name, &Route::name);
-    return found == routes.end() ? nullptr : &*found;
-}
-
 std::vector<Route> Read() {
     std::ifstream file(HOLOMINA_TESTS_DIR "/scenario/transcript.txt");
     std::vector<Route> routes;
@@ -32,9 +27,11 @@ std::vector<Route> Read() {
         }
         Route route;
         std::istringstream header(line.substr(3));
-        std::string word;
-        header >> route.name >> word >> route.from;
-        if (word != "from" || (route.from != "Title" && !Find(routes, route.from))) break;
+        std::string word, from;
+        header >> route.name >> word >> from;
+        auto start = std::ranges::find(routes, from, &Route::name);
+        if (word != "from" || (from != "Title" && start == routes.end())) break;
+        route.from = from == "Title" ? -1 : start - routes.begin();
         for (double coin; header >> word && word != "draws";)
             if (word != "coins" && std::istringstream(word) >> coin) route.coins.push_back(coin);
         header >> route.draws;
@@ -54,22 +51,19 @@ std::string Expected(const std::string& screen, const std::set<std::string>& mis
 
 void Walk(MainWindow& window, const Route& route, const std::set<std::string>& missing) {
     using namespace game_test;
-    if (route.from != "Title") Walk(window, *Find(Routes(), route.from), missing);
+    if (route.from >= 0) Walk(window, Routes()[route.from], missing);
     int press = 0;
     for (const std::string& step : route.steps) {
-        if (step.size() == 1) {
-            Answer(window, step[0]);
-        } else if (step == "Reset") {
-            Click(window, "ResetButton");
+        if (step.size() == 1 || step == "Reset") {
+            Click(window, (step + "Button").c_str());
         } else if (step.starts_with("@")) {
             EXPECT_EQ(window.i, std::stoll(step.substr(1)))
                 << route.name << ", after press " << press;
         } else if (step.starts_with("type ")) {
             ReplaceByTyping(window, step.substr(5));
-        } else if (++press; step == "OK") {
-            PressOK(window);
         } else {
             PressOK(window);
+            if (++press; step == "OK") continue;
             EXPECT_EQ(Shown(window), Expected(step, missing)) << route.name << ", press " << press;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "ui/main_window.h"
 
+#include <cstddef>
 #include <ostream>
 #include <set>
 #include <string>
@@ -13,7 +14,7 @@ namespace transcript {
 
 struct Route {
     std::string name;
-    std::string from; // "Title", or the earlier walk played first
+    std::ptrdiff_t from; // the earlier walk played first, -1 for none: from the title
     std::vector<double> coins;
     int draws = 0;
     std::vector<std::string> steps;
