@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <deque>
 #include <map>
 #include <random>
 #include <set>
@@ -52,8 +51,7 @@ TEST(Soak, AMillionRandomEventsShowOnlyTheScriptsScreens) {
                 texts.insert(step.substr(bar + 3));
             }
     auto window = StartGame();
-    std::string typed;
-    std::deque<std::string> recent;
+    std::string typed, recent; // what the player typed last; the last dozen events, for the report
     std::map<std::string, long> reached; // how far the random player got, for the log
     for (long n = 0; n < events; ++n) {
         int roll = int(random() % 100);
@@ -69,8 +67,8 @@ TEST(Soak, AMillionRandomEventsShowOnlyTheScriptsScreens) {
             auto button = window->_ControlByName(event + "Button");
             static_cast<QAbstractButton*>(button->Widget())->click();
         }
-        recent.push_back(std::to_string(n) + ": " + event);
-        if (recent.size() > 12) recent.pop_front();
+        recent += "\n  " + std::to_string(n) + ": " + event;
+        if (n >= 12) recent.erase(0, recent.find('\n', 1));
         const std::string text = FieldLine(*window);
         if (event == "OK") ++reached[text];
         std::string wrong = text == typed || texts.contains(text) ? "" : "a text of no screen";
@@ -80,13 +78,9 @@ TEST(Soak, AMillionRandomEventsShowOnlyTheScriptsScreens) {
                               : !screens.contains(picture + " | " + text))
                 wrong = "a screen the transcript never shows: " + picture;
         }
-        if (!wrong.empty()) {
-            std::string trail;
-            for (const auto& line : recent)
-                trail += "\n  " + line;
-            FAIL() << "seed " << seed << ", after event " << n << trail << "\n"
+        if (!wrong.empty())
+            FAIL() << "seed " << seed << ", after event " << n << recent << "\n"
                    << wrong << " | " << text;
-        }
     }
     std::printf("soak: %ld events, seed %u, good endings %ld, bad endings %ld\n", events, seed,
                 reached["GAME CLEAR!"], reached["GAME OVER!"]);

@@ -82,8 +82,7 @@ void PressOK(MainWindow& window, int times) {
 }
 
 void Answer(MainWindow& window, char letter) {
-    std::string name = std::string(1, letter) + "Button";
-    Click(window, name.c_str());
+    Click(window, (letter + std::string("Button")).c_str());
 }
 
 std::string FieldText(MainWindow& window) {
@@ -133,10 +132,7 @@ void ReplaceByTyping(MainWindow& window, const std::string& text) {
 }
 
 std::string FieldLine(MainWindow& window) {
-    std::string line;
-    for (char c : FieldText(window))
-        line += c == '\r' ? std::string("⏎") : std::string(1, c);
-    return line;
+    return QString::fromStdString(FieldText(window)).replace('\r', "⏎").toStdString();
 }
 
 std::string Shown(MainWindow& window) {

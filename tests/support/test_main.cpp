@@ -56,17 +56,13 @@ int RunEachAlone(const QStringList& args) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStringList args; // as given, for the children
-    for (int k = 1; k < argc; ++k)
-        args << QString::fromLocal8Bit(argv[k]);
-    ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty(kOneTest) && !GTEST_FLAG_GET(list_tests) &&
-        GTEST_FLAG_GET(filter).find_first_of("*?:-") != std::string::npos) {
-        QCoreApplication runner(argc, argv);
-        return RunEachAlone(args);
-    }
     // Never deleted, as in the game: windows and menus held in statics go after main.
     new QApplication(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1); // as given, for the children
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty(kOneTest) && !GTEST_FLAG_GET(list_tests) &&
+        GTEST_FLAG_GET(filter).find_first_of("*?:-") != std::string::npos)
+        return RunEachAlone(args);
     fw::testing::SetResourceFolder(HOLOMINA_PICTURE_DIR);
     int result = RUN_ALL_TESTS();
     // As the game does on its way out: windows and menus go while the toolkit stands.
