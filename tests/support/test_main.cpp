@@ -45,7 +45,7 @@ int RunEachAlone(const QStringList& args) {
     for (const QString& test : tests)
         if (QProcess::execute(self, QStringList(args) << "--gtest_filter=" + test) != 0)
             failed << test;
-    std::printf("\n%lld tests, each in a process of its own: %lld failed\n", tests.size(),
+    std::printf("\neach test in a process of its own: %lld run, %lld failed\n", tests.size(),
                 failed.size());
     for (const QString& test : failed)
         std::printf("  %s\n", qPrintable(test));
