@@ -14,7 +14,7 @@ namespace transcript {
 
 struct Route {
     std::string name;
-    std::ptrdiff_t from; // the earlier walk played first, -1 for none: from the title
+    std::ptrdiff_t from = -1; // the earlier walk played first; -1: from the title
     std::vector<double> coins;
     int draws = 0;
     std::vector<std::string> steps;
