@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace shell_test {
@@ -41,19 +40,6 @@ class Game : public ::testing::Test {
 inline void Choose(const std::shared_ptr<MenuItem>& item) {
     ASSERT_TRUE(item && item->Action());
     item->Action()->trigger();
-}
-
-// The class of the RuntimeException the call raised, "" for none; its message into *message.
-inline std::string Raised(const std::function<void()>& call, std::string* message = nullptr) {
-    try {
-        call();
-    } catch (const RuntimeException& e) {
-        if (message) *message = e.what();
-        return e.ClassName();
-    } catch (...) {
-        return "not a RuntimeException";
-    }
-    return "";
 }
 
 // A picture folder of the test's own, empty until real pictures are copied in.
