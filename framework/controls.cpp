@@ -4,6 +4,7 @@
 #include "framework/qt_bridge.h"
 #include "framework/window.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QInputMethod>
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QWindow>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -396,12 +399,33 @@ void TextField::ReadOnly(bool readOnly) {
 
 namespace fw {
 
+// Keys go to the input method before the window sees them, if it ever does: the display's
+// own events count them. (None are counted where the display is not X11.)
+static std::uint64_t KeysPressed() {
+    struct Counter : QAbstractNativeEventFilter {
+        std::uint64_t presses = 0;
+        bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+            if (type == "xcb_generic_event_t" &&
+                (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_KEY_PRESS)
+                ++presses;
+            return false;
+        }
+    };
+    static Counter* counter = [] {
+        auto* counter = new Counter;
+        QCoreApplication::instance()->installNativeEventFilter(counter);
+        return counter;
+    }();
+    return counter->presses;
+}
+
 FieldWidget::FieldWidget(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Japanese has no blanks between words: a long line must still break.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    KeysPressed(); // counting from now
     connect(this, &QPlainTextEdit::textChanged, [this] {
         if (!settingText_) exact_.reset();
     });
@@ -459,7 +483,10 @@ static QString WithoutLineBreaks(QString text) {
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* event) {
-    if (!event->text().isEmpty()) echo_.clear();
+    if (!event->text().isEmpty()) {
+        echo_.clear();
+        dropped_.clear();
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;
@@ -494,6 +521,7 @@ void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     if (IsEcho(*event)) return;
+    NoteDropped(*event);
     pending_ = event->preeditString();
     QString commit = WithoutLineBreaks(event->commitString());
     if (commit == event->commitString()) {
@@ -515,6 +543,20 @@ bool FieldWidget::IsEcho(const QInputMethodEvent& event) {
     if (!echo && (!event.preeditString().isEmpty() || !event.commitString().isEmpty()))
         echo_.clear();
     return echo;
+}
+
+// An input method drops a composition by itself, with no key pressed, when another
+// program's text entry takes the focus: it hears of that before the window is told it lost
+// the focus. Kept a moment, the dropped text still goes in then. A key pressed since the
+// composition last changed (Escape, say) makes it the player's doing, and it stays dropped.
+void FieldWidget::NoteDropped(const QInputMethodEvent& event) {
+    if (!event.preeditString().isEmpty() || !event.commitString().isEmpty()) {
+        dropped_.clear();
+    } else if (!pending_.isEmpty() && KeysPressed() == keysWhenComposed_) {
+        dropped_ = pending_;
+        droppedUntil_.setRemainingTime(kDroppedMs);
+    }
+    if (!event.preeditString().isEmpty()) keysWhenComposed_ = KeysPressed();
 }
 
 void FieldWidget::CommitPendingInput() {
@@ -545,8 +587,10 @@ void FieldWidget::mousePressEvent(QMouseEvent* event) {
 // The window losing the focus to another: the composition goes in once, before the toolkit
 // tells the input method, which some input methods answer by dropping it.
 bool FieldWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusAboutToChange && watched == window()->windowHandle())
+    if (event->type() == QEvent::FocusAboutToChange && watched == window()->windowHandle()) {
+        if (pending_.isEmpty() && !droppedUntil_.hasExpired()) pending_ = dropped_;
         CommitPendingInput();
+    }
     return QPlainTextEdit::eventFilter(watched, event);
 }
 

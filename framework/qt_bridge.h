@@ -43,10 +43,17 @@ class FieldWidget : public QPlainTextEdit {
     std::optional<std::string> exact_; // the text as set, until the player changes it
     QString pending_;                  // an input method's composition not yet committed
     bool IsEcho(const QInputMethodEvent& event);
+    void NoteDropped(const QInputMethodEvent& event);
     // What CommitPendingInput committed, and until when the input method's copy may follow.
     static constexpr int kEchoWindowMs = 1000;
     QString echo_;
     QDeadlineTimer echoUntil_;
+    // A composition the input method dropped by itself, until when it may still go in, and
+    // the count of keys pressed when the composition last changed.
+    static constexpr int kDroppedMs = 1000;
+    QString dropped_;
+    QDeadlineTimer droppedUntil_{0};
+    std::uint64_t keysWhenComposed_ = 0;
     bool settingText_ = false;
 };
 
