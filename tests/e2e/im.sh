@@ -74,8 +74,13 @@ start_input_method() {
         '[GroupOrder]' 0=Default >"$player_home/config/fcitx5/profile"
     as_player fcitx5 -D --disable clipboard,wayland,waylandim,kimpanel,notificationitem \
         >"$out/im.log" 2>&1 &
-    wait_for as_player fcitx5-remote
+    wait_for fcitx5_up
     player_env+=(QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx)
+}
+# Asked before it is up, fcitx5-remote would have D-Bus start a second one.
+fcitx5_up() {
+    as_player dbus-send --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 | grep -q true
 }
 ibus_engine() {
     as_player ibus engine "$1" || true
@@ -91,6 +96,14 @@ field_connected() {
             --dest=org.freedesktop.IBus /org/freedesktop/IBus \
             org.freedesktop.IBus.CurrentInputContext | grep -q InputContext_
     fi
+}
+# Mozc's candidate list under ibus is a program of its own, started as the first text is
+# composed: what is sent to it before it listens on its socket is lost.
+list_ready() {
+    [ "$im-$engine" = ibus-mozc ] || return 0
+    local key
+    key=$(grep -aoh '[0-9a-f]\{32\}' "$player_home"/config/mozc/.renderer.*.ipc) &&
+        grep -q "@tmp/.mozc.$key.renderer" /proc/net/unix
 }
 # fcitx5 says when it is on; an ibus engine shows it only in what the next keys do.
 kana_on() { [ "$im" = ibus ] || [ "$(as_player fcitx5-remote)" -eq 2 ]; }

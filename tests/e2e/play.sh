@@ -49,7 +49,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM
 trap 'exit 130' INT
-fail() { echo "FAIL: $*"; exit 1; }
+# The whole screen as it was, to see what else was on it.
+fail() {
+    echo "FAIL: $*"
+    import -window root "$out/failed.png"
+    exit 1
+}
 
 start_xvfb
 start_player "$run"

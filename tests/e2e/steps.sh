@@ -63,8 +63,8 @@ type_kana() {
     xdotool key "${keys[@]}"
 }
 
-# The field's text area (inside its frame), and the colours in it.
-field_area() { import -window "$window" -crop "620x80+10+$((bar + 490))" +repage -depth 8 "$1"; }
+# The field's first line, inside its frame, above where input methods put their lists.
+field_area() { import -window "$window" -crop "630x20+2+$((bar + 482))" +repage -depth 8 "$1"; }
 colours() { convert "$1" -format %c histogram:info:; }
 # Its top edge is blue while it has the focus in the active window.
 field_focused() {
@@ -95,7 +95,11 @@ compose_name() {
     until_seen shows_pending || fail "no pending text in the field: $(cp_shot)"
     cp "$run/field.png" "$run/composed.png"
 }
-cp_shot() { cp "$run/field.png" "$out/field.png" && echo "$out/field.png"; }
+cp_shot() {
+    cp "$run/field.png" "$out/field.png"
+    [ ! -e "$run/composed.png" ] || cp "$run/composed.png" "$out/composed.png"
+    echo "$out/field.png"
+}
 
 kana_mode() {
     wait_for field_connected
@@ -104,8 +108,10 @@ kana_mode() {
 }
 
 open_list() {
+    until_seen list_ready || fail "the input method has no candidate window"
     xdotool key "${list_keys[@]}"
-    until_seen list_open || fail "no candidate list on the composed name; windows: $(other_windows)"
+    until_seen list_open ||
+        fail "no candidate list on the composed name: $(cp_shot); windows: $(other_windows)"
 }
 list_open() { [ -n "$(other_windows)" ] && shows_composed_name; }
 
@@ -116,7 +122,7 @@ no_im_window() {
 
 focus_away() {
     if [ -z "${away_window:-}" ]; then
-        xmessage -geometry +700+100 'another window' &
+        xmessage -geometry +700+100 'another window' 2>/dev/null &
         away_window=$(xdotool search --sync --onlyvisible --name '^xmessage$' | head -1)
     fi
     xdotool windowfocus --sync "$away_window"
