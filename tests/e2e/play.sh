@@ -52,7 +52,7 @@ trap 'exit 130' INT
 # The whole screen as it was, to see what else was on it.
 fail() {
     echo "FAIL: $*"
-    import -window root "$out/failed.png"
+    import -window root "$out/failed.png" 2>/dev/null || true
     exit 1
 }
 
