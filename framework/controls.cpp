@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -455,6 +456,7 @@ static QString WithoutLineBreaks(QString text) {
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* event) {
+    if (!event->text().isEmpty()) echo_.clear();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;
@@ -488,12 +490,7 @@ void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
         event->ignore();
         return;
     }
-    if (!echo_.isEmpty()) {
-        bool echo = event->preeditString().isEmpty() && event->commitString() == echo_;
-        if (echo || !event->preeditString().isEmpty() || !event->commitString().isEmpty())
-            echo_.clear();
-        if (echo) return;
-    }
+    if (IsEcho(*event)) return;
     pending_ = event->preeditString();
     QString commit = WithoutLineBreaks(event->commitString());
     if (commit == event->commitString()) {
@@ -505,16 +502,54 @@ void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
     QPlainTextEdit::inputMethodEvent(&single);
 }
 
+// An input method that commits what it holds when it is reset (Mozc; Anthy set to commit on
+// focus out) sends the text CommitPendingInput has just put in once more, soon after. That
+// copy, and only while it can still come, is dropped; anything else typed ends the watch.
+bool FieldWidget::IsEcho(const QInputMethodEvent& event) {
+    if (echo_.isEmpty()) return false;
+    bool echo = !echoUntil_.hasExpired() && event.preeditString().isEmpty() &&
+                event.commitString() == echo_;
+    if (!echo && (!event.preeditString().isEmpty() || !event.commitString().isEmpty()))
+        echo_.clear();
+    return echo;
+}
+
 void FieldWidget::CommitPendingInput() {
     if (pending_.isEmpty()) return;
     QString text = pending_;
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QCoreApplication::sendEvent(this, &commit);
-    // The input method must let go of it too. One set to commit what it holds when told so
-    // (Anthy's "commit on focus out", say) sends it once more: that echo is dropped.
     echo_ = text;
+    echoUntil_.setRemainingTime(kEchoWindowMs);
+    // The input method lets go of it too, and closes what it shows for it (a candidate
+    // list, say) as it does when the focus moves: the focus leaves the field and comes back.
     QGuiApplication::inputMethod()->reset();
+    if (hasFocus()) {
+        clearFocus();
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// A click into the field while the input method composes: the toolkit's text control would
+// commit the composition and reset the input method, which may then send it again. The field
+// commits it itself, once, as it does for the buttons.
+void FieldWidget::mousePressEvent(QMouseEvent* event) {
+    CommitPendingInput();
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+// The window losing the focus to another: the composition goes in once, before the toolkit
+// tells the input method, which some input methods answer by dropping it.
+bool FieldWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusAboutToChange && watched == window()->windowHandle())
+        CommitPendingInput();
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void FieldWidget::focusInEvent(QFocusEvent* event) {
+    if (QWindow* top = window()->windowHandle()) top->installEventFilter(this);
+    QPlainTextEdit::focusInEvent(event);
 }
 
 void FieldWidget::insertFromMimeData(const QMimeData* source) {

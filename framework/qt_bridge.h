@@ -3,6 +3,7 @@
 
 #include "framework/picture.h"
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QPlainTextEdit>
 
@@ -32,13 +33,20 @@ class FieldWidget : public QPlainTextEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     std::optional<std::string> exact_; // the text as set, until the player changes it
     QString pending_;                  // an input method's composition not yet committed
-    QString echo_; // what CommitPendingInput committed, until the input method moves on
+    bool IsEcho(const QInputMethodEvent& event);
+    // What CommitPendingInput committed, and until when the input method's copy may follow.
+    static constexpr int kEchoWindowMs = 1000;
+    QString echo_;
+    QDeadlineTimer echoUntil_;
     bool settingText_ = false;
 };
 

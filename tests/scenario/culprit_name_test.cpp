@@ -2,31 +2,75 @@
 // holds it. Names are typed as the desktop's input method commits them.
 #include "story.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QTest>
+
+#include <functional>
+
 using namespace story;
 
 namespace {
 
 // A name the input method still holds as pending (composed, shown, not yet committed) is
-// the name the game reads when a button is clicked: the buttons never take the focus, so
-// the focus moving can't commit it.
-TEST(CulpritName, APendingNameCountsWhenAButtonIsClicked) {
+// the name the game reads, once, however the composition ends: OK or A clicked (the buttons
+// never take the focus), a click into the field, or another window taking the focus. An
+// input method that commits what it held when it is reset sends it again at once: dropped.
+TEST(CulpritName, APendingNameGoesInOnceHoweverTheCompositionEnds) {
     auto w = StartGame();
-    w->i = 45; // the prompt comes next
-    PressOK(*w);
-    ReplaceByTyping(*w, "");
-    Compose(*w, "ビリー");
-    Answer(*w, 'A'); // any button commits it, once
-    EXPECT_EQ(FieldText(*w), "ビリー");
-    // An input method that commits what it held when it is reset sends it again: once is all.
-    Commit(*w, "ビリー");
-    EXPECT_EQ(FieldText(*w), "ビリー");
-    EXPECT_EQ(Press(*w), "BILLY.png | 大正解！");
+    QWidget* field = w->TextField1()->Widget();
+    QWidget other;
+    const std::pair<const char*, std::function<void()>> endings[] = {
+        {"OK", [&] { PressOK(*w); }},
+        {"A", [&] { Answer(*w, 'A'); }},
+        {"a click into the field",
+         [&] {
+             QTest::mouseClick(static_cast<QAbstractScrollArea*>(field)->viewport(),
+                               Qt::LeftButton);
+         }},
+        {"another window",
+         [&] {
+             other.show();
+             other.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         }},
+    };
+    for (const auto& [how, end] : endings) {
+        SCOPED_TRACE(how);
+        w->i = 45; // the prompt comes next
+        PressOK(*w);
+        w->TopLevel()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w->TopLevel()));
+        ReplaceByTyping(*w, "");
+        Compose(*w, "ビリー");
+        end();
+        const bool read = std::string(how) == "OK";
+        if (std::string(how) != "another window") {
+            EXPECT_EQ(QApplication::focusWidget(), field);
+        }
+        if (!read) {
+            EXPECT_EQ(FieldText(*w), "ビリー");
+        }
+        Commit(*w, "ビリー");
+        if (!read) {
+            EXPECT_EQ(FieldText(*w), "ビリー");
+            PressOK(*w);
+        }
+        EXPECT_EQ(Shown(*w), "BILLY.png | 大正解！");
+    }
+}
 
+// The echo comes at once or not at all: a while later, the same text committed is typed.
+TEST(CulpritName, TheSameTextCommittedLaterLands) {
+    auto w = StartGame();
     w->i = 45;
     PressOK(*w);
     ReplaceByTyping(*w, "");
     Compose(*w, "ビリー");
-    EXPECT_EQ(Press(*w), "BILLY.png | 大正解！");
+    Answer(*w, 'B');
+    QTest::qWait(1500);
+    Commit(*w, "ビリー");
+    EXPECT_EQ(FieldText(*w), "ビリービリー");
 }
 
 // Each listed name has its own picture and line. Fewer than three characters miss on the
