@@ -62,13 +62,21 @@ if [ ${#player[@]} -gt 0 ]; then
     # The player may not enter the build folder: the game as installed, in the run's folder.
     cmake --install "$build" --prefix "$run/game" >/dev/null
     game=$run/game/bin/holomina
+    # And the sanitizers' suppressions, where the player can read them.
+    for var in LSAN_OPTIONS ASAN_OPTIONS UBSAN_OPTIONS; do
+        [[ ${!var:-} =~ suppressions=([^:]*) ]] || continue
+        cp "${BASH_REMATCH[1]}" "$run/$var.supp"
+        player_env+=("$var=${!var/${BASH_REMATCH[1]}/$run/$var.supp}")
+    done
 fi
 [ -z "$im" ] || start_input_method "$im" "$engine"
 # As some players set it: Anthy commits pending text itself when the field lets go of it.
 [ "$option" != commit-on-focus-out ] ||
     as_player dconf write /org/freedesktop/ibus/engine/anthy/common/behavior-on-focus-out 1
 
-as_player "$game" >"$out/game.log" 2>&1 &
+# In place of the subshell, so that its id is the game's.
+play_game() { exec "${player[@]}" env "${player_env[@]}" "$game"; }
+play_game >"$out/game.log" 2>&1 &
 game_pid=$!
 window=$(xdotool search --sync --onlyvisible --name 'ホロミナ2.0' | head -1)
 # The window is 640 wide and its content 720 high under the menu bar.
