@@ -17,7 +17,7 @@ build=$(dirname "$game")
 header=$(grep -m1 "^== $route\( \|$\)" "$here/routes.txt") || { echo "no route $route"; exit 2; }
 read -r _ _ im engine option <<<"$header"
 tools=(Xvfb xdotool xmodmap import convert xclip xprop xwininfo xmessage)
-[ -n "$im" ] && tools+=(dbus-daemon "$im")
+[ -n "$im" ] && tools+=(dbus-daemon dbus-send "$im")
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -33,7 +33,6 @@ source "$here/xvfb.sh"
 source "$here/im.sh"
 run=$(mktemp -d)
 export E2E_RUN=$run
-game_pid=""
 cleanup() {
     trap '' TERM INT
     local pids
@@ -44,6 +43,7 @@ cleanup() {
         kill -0 $pids 2>/dev/null || break
         sleep 0.1
     done
+    stop_xvfb
     rm -rf "$run"
 }
 trap cleanup EXIT
