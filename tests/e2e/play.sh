@@ -40,10 +40,10 @@ cleanup() {
     # shellcheck disable=SC2086
     [ -z "$pids" ] || kill $pids 2>/dev/null || true
     for _ in $(seq 50); do
-        kill -0 $pids 2>/dev/null || break
+        ps -p "${pids//$'\n'/,}" >/dev/null || break
         sleep 0.1
     done
-    stop_xvfb
+    stop_xvfb || true
     rm -rf "$run"
 }
 trap cleanup EXIT
