@@ -1,14 +1,18 @@
 // How long one press of OK takes: the dispatch alone (a step without a block, a step that
-// only sets a line) and a press with a scene change through the real widgets, offscreen.
+// only sets a line) and a press with a scene change through the real widgets, offscreen, its
+// picture whole or broken.
 // A press should stay well under a millisecond, and the dispatch under a microsecond.
 #include "framework/controls.h"
 #include "framework/testing.h"
+#include "resources/pictures.h"
 #include "scenario/dispatcher.h"
 #include "tests/support/game.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -51,9 +55,9 @@ void BM_PressLineOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_PressLineOnly);
 
-// A click on the real OK button at step 0: the line and the scene change with its forced
-// redraw, through the framework's event dispatch.
-void BM_ClickSceneChange(benchmark::State& state) {
+// A click on the real OK button at step 0: the line and the scene change to ZOZEZ40 with its
+// forced redraw, through the framework's event dispatch.
+void ClickAtStep0(benchmark::State& state) {
     MainWindow& w = Game();
     auto* button = static_cast<QAbstractButton*>(w.OKButton()->Widget());
     if (!w.REALCanvas()->Widget()->isVisible()) state.SkipWithError("the canvas is not shown");
@@ -62,6 +66,28 @@ void BM_ClickSceneChange(benchmark::State& state) {
         button->click();
     }
     if (w.i != 1) state.SkipWithError("the press did not run step 0");
+}
+
+// The same with ZOZEZ40.png cut short: the file is read and refused at every press. Run
+// first, as the other one loads the picture for good.
+void BM_ClickSceneChangeBrokenPicture(benchmark::State& state) {
+    QTemporaryDir folder;
+    QFile picture(HOLOMINA_PICTURE_DIR "/ZOZEZ40.png");
+    QFile broken(folder.filePath("ZOZEZ40.png"));
+    if (!picture.open(QIODevice::ReadOnly) || !broken.open(QIODevice::WriteOnly) ||
+        broken.write(picture.read(picture.size() / 2)) <= 0 ||
+        !QFile::copy(HOLOMINA_PICTURE_DIR "/WHITE.png", folder.filePath("WHITE.png")))
+        state.SkipWithError("no broken picture made");
+    broken.close();
+    fw::testing::SetResourceFolder(folder.path().toStdString());
+    if (ZOZEZ40()) state.SkipWithError("ZOZEZ40 has loaded already");
+    ClickAtStep0(state);
+    fw::testing::SetResourceFolder(HOLOMINA_PICTURE_DIR);
+}
+BENCHMARK(BM_ClickSceneChangeBrokenPicture);
+
+void BM_ClickSceneChange(benchmark::State& state) {
+    ClickAtStep0(state);
 }
 BENCHMARK(BM_ClickSceneChange);
 

@@ -436,7 +436,8 @@ void FieldWidget::SetReadOnlyField(bool readOnly) {
 }
 
 // A one-line answer: whatever way text comes in, keys, a paste, a drop or an input
-// method's commit, it brings no line break of any kind.
+// method's commit, it brings no line break of any kind. Besides the usual ones, the text
+// control breaks the line at its own frame markers (U+FDD0, U+FDD1).
 static QString WithoutLineBreaks(QString text) {
     text.removeIf([](QChar c) {
         switch (c.unicode()) {
@@ -447,6 +448,8 @@ static QString WithoutLineBreaks(QString text) {
         case 0x0085:
         case 0x2028:
         case 0x2029:
+        case 0xFDD0:
+        case 0xFDD1:
             return true;
         default:
             return false;

@@ -26,28 +26,32 @@ void PressKey(QWidget* widget, int key, const QString& text) {
 
 } // namespace
 
-// The field holds one line: no way of putting text into it brings a line break of any kind.
+// The field holds one line: no way of putting text into it brings a line break of any kind,
+// the text control's frame markers included, and the name checked is the name shown.
 TEST_F(ShellField, NoWayOfEnteringTextBringsALineBreak) {
-    w->TextField1()->ReadOnly(false);
+    w->i = 45; // the name prompt opens the field
+    PressOK(*w);
     w->TextField1()->Text("");
     auto expectOneLine = [&](const char* way) {
         EXPECT_EQ(w->TextField1()->Text(), "ビリー") << way;
         EXPECT_EQ(Field(*w)->document()->blockCount(), 1) << way;
-        w->TextField1()->Text("");
     };
     fw::FieldWidget* field = FocusField(*w);
     const std::pair<int, const char*> keys[] = {
-        {Qt::Key_unknown, "ビ"}, {Qt::Key_Return, "\r"},      {Qt::Key_Enter, "\r"},
-        {Qt::Key_unknown, "リ"}, {Qt::Key_unknown, "\u2029"}, {Qt::Key_unknown, "ー\u2028"}};
+        {Qt::Key_unknown, "ビ"},       {Qt::Key_Return, "\r"},      {Qt::Key_Enter, "\r"},
+        {Qt::Key_unknown, "リ\uFDD0"}, {Qt::Key_unknown, "\u2029"}, {Qt::Key_unknown, "ー\u2028"}};
     for (const auto& [key, text] : keys)
         PressKey(field, key, text);
     expectOneLine("keys");
-    ReplaceByTyping(*w, "ビ\u2028リー\n");
-    TypeCommitted(*w, "\r\n\u0085\u2029");
+    ReplaceByTyping(*w, "ビ\u2028リ\uFDD1ー\n");
+    TypeCommitted(*w, "\r\n\u0085\u2029\uFDD0");
     expectOneLine("input method");
-    QApplication::clipboard()->setText("ビ\nリ\r\n\v\f\u0085\u2028\u2029ー");
+    w->TextField1()->Text("");
+    QApplication::clipboard()->setText("ビ\nリ\r\n\v\f\u0085\u2028\u2029ー\uFDD1");
     Choose(w->EditPaste());
     expectOneLine("paste");
+    PressOK(*w);
+    EXPECT_EQ(Shown(*w), "BILLY.png | 大正解！");
 }
 
 // Read-only, the field takes nothing, shows no text cursor, yet its text can be selected and

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace shell_test {
@@ -43,23 +42,11 @@ inline void Choose(const std::shared_ptr<MenuItem>& item) {
     item->Action()->trigger();
 }
 
-// The class of the RuntimeException the call raised, "" for none; its message into *message.
-inline std::string Raised(const std::function<void()>& call, std::string* message = nullptr) {
-    try {
-        call();
-    } catch (const RuntimeException& e) {
-        if (message) *message = e.what();
-        return e.ClassName();
-    } catch (...) {
-        return "not a RuntimeException";
-    }
-    return "";
-}
-
 // A picture folder of the test's own, empty until real pictures are copied in.
 struct PictureFolder {
     QTemporaryDir dir;
     PictureFolder() { fw::testing::SetResourceFolder(dir.path().toStdString()); }
+    ~PictureFolder() { fw::testing::SetResourceFolder(HOLOMINA_PICTURE_DIR); }
     bool Copy(const QString& name) {
         return QFile::copy(QString(HOLOMINA_PICTURE_DIR) + "/" + name, dir.filePath(name));
     }

@@ -3,11 +3,72 @@
 #include "framework/controls.h"
 #include "framework/qt_bridge.h"
 
+#include <QDir>
 #include <QInputMethodEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace game_test {
+
+namespace {
+
+// Where the canvas belongs in the window's content: the player sees it there.
+const QRect kCanvasArea(0, 0, 640, 480);
+
+// A picture as it shows on the window: over its white, which shows through where the
+// picture has no pixels.
+QImage OnWhite(const QImage& picture) {
+    QImage shown(kCanvasArea.size(), QImage::Format_RGB32);
+    shown.fill(Qt::white);
+    QPainter(&shown).drawImage(0, 0, picture);
+    return shown;
+}
+
+struct Known {
+    std::string name;
+    QImage shown;
+};
+
+// Every picture file of the build as it shows, decoded once; "blank" first, for the white
+// alone, which WHITE.png shows as well.
+const std::vector<Known>& KnownPictures() {
+    static const std::vector<Known> known = [] {
+        std::vector<Known> known{{"blank", OnWhite(QImage())}};
+        QDir folder(HOLOMINA_PICTURE_DIR);
+        for (const QString& file : folder.entryList(QDir::Files))
+            known.push_back({file.toStdString(), OnWhite(QImage(folder.filePath(file)))});
+        return known;
+    }();
+    return known;
+}
+
+// The name of the picture the pixels show, compared whole; for pixels that match none, the
+// picture they come nearest to.
+std::string Identified(const QPixmap& painted) {
+    QImage shown = painted.toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.size() != kCanvasArea.size())
+        return "a grab of " + std::to_string(shown.width()) + "x" + std::to_string(shown.height());
+    auto found = std::ranges::find(KnownPictures(), shown, &Known::shown);
+    if (found != KnownPictures().end()) return found->name;
+    auto differing = [&shown](const Known& known) {
+        auto pixels = [](const QImage& image) {
+            return reinterpret_cast<const QRgb*>(image.constBits());
+        };
+        return std::transform_reduce(pixels(shown), pixels(shown) + shown.width() * shown.height(),
+                                     pixels(known.shown), 0L, std::plus<>(), std::not_equal_to<>());
+    };
+    auto nearest = std::ranges::min_element(KnownPictures(), {}, differing);
+    return "no picture of the build, " + std::to_string(differing(*nearest)) + " pixels off " +
+           nearest->name;
+}
+
+} // namespace
 
 void Click(MainWindow& window, const char* control) {
     auto found = window._ControlByName(control);
@@ -21,17 +82,24 @@ void PressOK(MainWindow& window, int times) {
 }
 
 void Answer(MainWindow& window, char letter) {
-    std::string name = std::string(1, letter) + "Button";
-    Click(window, name.c_str());
+    Click(window, (letter + std::string("Button")).c_str());
 }
 
 std::string FieldText(MainWindow& window) {
     return window.TextField1()->Text();
 }
 
-std::string Backdrop(MainWindow& window) {
-    PictureRef picture = window.REALCanvas()->Backdrop();
-    return picture ? picture->FileName() : "nil";
+std::string Painted(MainWindow& window) {
+    // What the window last painted: its pending repaints first, as the event loop would.
+    QCoreApplication::processEvents();
+    QWidget* top = window.TopLevel();
+    QPoint at = window.Content()->mapTo(top, kCanvasArea.topLeft());
+    return Identified(top->screen()->grabWindow(top->winId(), at.x(), at.y(), kCanvasArea.width(),
+                                                kCanvasArea.height()));
+}
+
+std::string PaintedOffScreen(MainWindow& window) {
+    return Identified(window.Content()->grab(kCanvasArea));
 }
 
 void Compose(MainWindow& window, const std::string& text) {
@@ -63,12 +131,12 @@ void ReplaceByTyping(MainWindow& window, const std::string& text) {
     TypeCommitted(window, text);
 }
 
+std::string FieldLine(MainWindow& window) {
+    return QString::fromStdString(FieldText(window)).replace('\r', "⏎").toStdString();
+}
+
 std::string Shown(MainWindow& window) {
-    std::string text = FieldText(window);
-    std::string out;
-    for (char c : text)
-        out += c == '\r' ? std::string("⏎") : std::string(1, c);
-    return Backdrop(window) + " | " + out;
+    return Painted(window) + " | " + FieldLine(window);
 }
 
 } // namespace game_test

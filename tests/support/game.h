@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace game_test {
 
@@ -21,8 +20,13 @@ void PressOK(MainWindow& window, int times = 1);
 void Answer(MainWindow& window, char letter);
 
 std::string FieldText(MainWindow& window);
-// The file name of the canvas's backdrop, or "nil".
-std::string Backdrop(MainWindow& window);
+// What the canvas painted, as the player sees it in the window: the name of the picture
+// file of the build it shows, "blank" for the window's white alone, or, for anything else,
+// a description that names no file.
+std::string Painted(MainWindow& window);
+// The same reading of the canvas drawn afresh off screen, which leaves the window as it was:
+// for many reads, where the window's own repaints would cost too much.
+std::string PaintedOffScreen(MainWindow& window);
 
 // Types text into the field as the desktop's input method does: composed (shown, pending),
 // then committed.
@@ -32,7 +36,9 @@ void TypeCommitted(MainWindow& window, const std::string& text);
 // Replaces the field's whole content with what the player typed.
 void ReplaceByTyping(MainWindow& window, const std::string& text);
 
-// One press of OK as a line of a transcript: "picture | text" (line breaks shown as "⏎").
+// The field's text on one line, its line breaks shown as "⏎".
+std::string FieldLine(MainWindow& window);
+// The screen as a line of a transcript: "picture | text", the picture as Painted reads it.
 std::string Shown(MainWindow& window);
 
 } // namespace game_test
