@@ -95,11 +95,7 @@ compose_name() {
     until_seen shows_pending || fail "no pending text in the field: $(cp_shot)"
     cp "$run/field.png" "$run/composed.png"
 }
-cp_shot() {
-    cp "$run/field.png" "$out/field.png"
-    [ ! -e "$run/composed.png" ] || cp "$run/composed.png" "$out/composed.png"
-    echo "$out/field.png"
-}
+cp_shot() { cp "$run"/*.png "$out/" && echo "$out/field.png (composed.png as composed)"; }
 
 kana_mode() {
     wait_for field_connected
