@@ -36,7 +36,7 @@ wait_for() {
 start_session_bus() {
     local fifo=$player_home/../bus address
     mkfifo "$fifo"
-    as_player dbus-daemon --session --nofork --print-address=3 3>"$fifo" &
+    as_player dbus-daemon --session --nofork --print-address=3 3>"$fifo" >"$out/bus.log" 2>&1 &
     read -r -t 20 address <"$fifo" || { echo "FAIL: no D-Bus session"; exit 1; }
     player_env+=(DBUS_SESSION_BUS_ADDRESS="$address")
 }
@@ -61,7 +61,7 @@ start_input_method() {
             ibus-daemon --panel=disable --emoji-extension=disable >"$out/im.log" 2>&1 &
         local engine=${2/mozc/mozc-jp}
         wait_for ibus_engine "$engine"
-        player_env+=(QT_IM_MODULE=ibus XMODIFIERS=@im=ibus)
+        player_env+=(QT_IM_MODULE=ibus GTK_IM_MODULE=ibus XMODIFIERS=@im=ibus)
         return
     fi
     kana_key=ctrl+space
@@ -72,7 +72,7 @@ start_input_method() {
     as_player fcitx5 -D --disable clipboard,wayland,waylandim,kimpanel,notificationitem \
         >"$out/im.log" 2>&1 &
     wait_for fcitx5_up
-    player_env+=(QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx)
+    player_env+=(QT_IM_MODULE=fcitx GTK_IM_MODULE=fcitx XMODIFIERS=@im=fcitx)
 }
 # Asked before it is up, fcitx5-remote would have D-Bus start a second one.
 fcitx5_up() {

@@ -16,7 +16,7 @@ here=$(dirname "$0")
 build=$(dirname "$game")
 header=$(grep -m1 "^== $route\( \|$\)" "$here/routes.txt") || { echo "no route $route"; exit 2; }
 read -r _ _ im engine option <<<"$header"
-tools=(Xvfb xdotool xmodmap import convert xclip xprop xwininfo xmessage)
+tools=(Xvfb xdotool xmodmap import convert xclip xprop xwininfo)
 [ -n "$im" ] && tools+=(dbus-daemon dbus-send "$im")
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }

@@ -116,10 +116,13 @@ no_im_window() {
         fail "windows left on screen: $(other_windows | xargs -n1 xwininfo -id | grep 'Window id')"
 }
 
+# Another program's text entry, beside the game: the input method follows the focus there.
 focus_away() {
     if [ -z "${away_window:-}" ]; then
-        xmessage -geometry +700+100 'another window' 2>/dev/null &
-        away_window=$(xdotool search --sync --onlyvisible --name '^xmessage$' | head -1)
+        as_player NO_AT_BRIDGE=1 /usr/bin/python3 -c 'import gi; gi.require_version("Gtk", "3.0")
+from gi.repository import Gtk; w = Gtk.Window(title="other"); w.add(Gtk.Entry())
+w.move(700, 100); w.show_all(); Gtk.main()' 2>/dev/null &
+        away_window=$(xdotool search --sync --onlyvisible --name '^other$' | head -1)
     fi
     xdotool windowfocus --sync "$away_window"
     until_seen eval '! field_focused' || fail "the game kept the focus"
