@@ -40,10 +40,12 @@ class FieldWidget : public QPlainTextEdit {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    std::optional<std::string> exact_; // the text as set, until the player changes it
-    QString pending_;                  // an input method's composition not yet committed
+    void CommitComposition(QString text);
     bool IsEcho(const QInputMethodEvent& event);
     void NoteDropped(const QInputMethodEvent& event);
+
+    std::optional<std::string> exact_; // the text as set, until the player changes it
+    QString pending_;                  // an input method's composition not yet committed
     // What CommitPendingInput committed, and until when the input method's copy may follow.
     static constexpr int kEchoWindowMs = 1000;
     QString echo_;
@@ -52,7 +54,7 @@ class FieldWidget : public QPlainTextEdit {
     // the count of keys pressed when the composition last changed.
     static constexpr int kDroppedMs = 1000;
     QString dropped_;
-    QDeadlineTimer droppedUntil_{0};
+    QDeadlineTimer droppedUntil_;
     std::uint64_t keysWhenComposed_ = 0;
     bool settingText_ = false;
 };

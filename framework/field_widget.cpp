@@ -1,0 +1,244 @@
+// The text widget behind TextField: one line of answer that wraps, shows a carriage return
+// as a line break, and takes Japanese through the desktop's input method without losing or
+// doubling what is being composed.
+#include "framework/qt_bridge.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+namespace fw {
+
+// Keys go to the input method before the window sees them, if it ever does: the display's
+// own events count them. (None are counted where the display is not X11.)
+static std::uint64_t KeysPressed() {
+    struct Counter : QAbstractNativeEventFilter {
+        std::uint64_t presses = 0;
+        bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+            if (type == "xcb_generic_event_t" &&
+                (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_KEY_PRESS)
+                ++presses;
+            return false;
+        }
+    };
+    static Counter* counter = [] {
+        auto* counter = new Counter;
+        QCoreApplication::instance()->installNativeEventFilter(counter);
+        return counter;
+    }();
+    return counter->presses;
+}
+
+FieldWidget::FieldWidget(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Japanese has no blanks between words: a long line must still break.
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    KeysPressed(); // counting from now
+    connect(this, &QPlainTextEdit::textChanged, [this] {
+        if (!settingText_) exact_.reset();
+    });
+}
+
+std::string FieldWidget::TextUtf8() const {
+    if (exact_) return *exact_;
+    // Raw text keeps what the player typed (no-break spaces included); paragraphs are the
+    // field's line breaks, which read back as carriage returns.
+    QString raw = document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QChar(u'\r'));
+    return raw.toStdString();
+}
+
+void FieldWidget::SetTextUtf8(std::string_view text) {
+    QString shown = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QChar(u'\r'), QChar(u'\n'));
+    settingText_ = true;
+    // Straight into the document: the widget's own setter also re-lays the text out
+    // to place the cursor, which doubles the cost of every line shown.
+    document()->setPlainText(shown);
+    settingText_ = false;
+    exact_ = std::string(text);
+}
+
+void FieldWidget::SetReadOnlyField(bool readOnly) {
+    setReadOnly(readOnly);
+    // Read-only text can still be selected with the mouse and copied through the Edit
+    // menu, but shows no text cursor: nothing invites the player to type.
+    setTextInteractionFlags(readOnly ? Qt::TextSelectableByMouse : Qt::TextEditorInteraction);
+}
+
+// A one-line answer: whatever way text comes in, keys, a paste, a drop or an input
+// method's commit, it brings no line break of any kind. Besides the usual ones, the text
+// control breaks the line at its own frame markers (U+FDD0, U+FDD1).
+static QString WithoutLineBreaks(QString text) {
+    text.removeIf([](QChar c) {
+        switch (c.unicode()) {
+        case u'\n':
+        case u'\v':
+        case u'\f':
+        case u'\r':
+        case 0x0085:
+        case 0x2028:
+        case 0x2029:
+        case 0xFDD0:
+        case 0xFDD1:
+            return true;
+        default:
+            return false;
+        }
+    });
+    return text;
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* event) {
+    if (!event->text().isEmpty()) {
+        echo_.clear();
+        dropped_.clear();
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore();
+        return;
+    }
+    // Ctrl+Tab leaves a field that takes tabs, as in any text area that does.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        event->modifiers() & Qt::ControlModifier) {
+        QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                                    !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QString text = WithoutLineBreaks(event->text());
+    if (text == event->text()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent filtered(event->type(), text.isEmpty() ? Qt::Key_unknown : event->key(),
+                       event->modifiers(), text, event->isAutoRepeat(), ushort(event->count()));
+    QPlainTextEdit::keyPressEvent(&filtered);
+}
+
+// A read-only field stays selectable, and the toolkit's text control takes that as leave to
+// accept an input method's composed text: a read-only field must refuse it, as it refuses keys.
+QVariant FieldWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return isEnabled() && !isReadOnly();
+    return QPlainTextEdit::inputMethodQuery(query);
+}
+
+void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    if (IsEcho(*event)) return;
+    NoteDropped(*event);
+    pending_ = event->preeditString();
+    QString commit = WithoutLineBreaks(event->commitString());
+    if (commit == event->commitString()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent single(event->preeditString(), event->attributes());
+    single.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&single);
+}
+
+// An input method that commits what it holds when it is reset (Mozc; Anthy set to commit on
+// focus out) sends the text CommitPendingInput has just put in once more, soon after. That
+// copy, and only while it can still come, is dropped; anything else typed ends the watch.
+bool FieldWidget::IsEcho(const QInputMethodEvent& event) {
+    if (echo_.isEmpty()) return false;
+    bool echo = !echoUntil_.hasExpired() && event.preeditString().isEmpty() &&
+                event.commitString() == echo_;
+    if (!echo && (!event.preeditString().isEmpty() || !event.commitString().isEmpty()))
+        echo_.clear();
+    return echo;
+}
+
+// An input method drops a composition by itself, with no key pressed, when another
+// program's text entry takes the focus: it hears of that before the window is told it lost
+// the focus. Kept a moment, the dropped text still goes in then. A key pressed since the
+// composition last changed (Escape, say) makes it the player's doing, and it stays dropped.
+void FieldWidget::NoteDropped(const QInputMethodEvent& event) {
+    if (!event.preeditString().isEmpty() || !event.commitString().isEmpty()) {
+        dropped_.clear();
+    } else if (!pending_.isEmpty() && KeysPressed() == keysWhenComposed_) {
+        dropped_ = pending_;
+        droppedUntil_.setRemainingTime(kDroppedMs);
+    }
+    if (!event.preeditString().isEmpty()) keysWhenComposed_ = KeysPressed();
+}
+
+void FieldWidget::CommitPendingInput() {
+    CommitComposition(pending_);
+}
+
+// By value: the commit below empties pending_, which may be what was passed.
+void FieldWidget::CommitComposition(QString text) {
+    if (text.isEmpty()) return;
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(this, &commit);
+    echo_ = text;
+    echoUntil_.setRemainingTime(kEchoWindowMs);
+    // The input method lets go of it too, and closes what it shows for it (a candidate
+    // list, say) as it does when the focus moves: the focus leaves the field and comes back.
+    QGuiApplication::inputMethod()->reset();
+    if (hasFocus()) {
+        clearFocus();
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// A click into the field while the input method composes: the toolkit's text control would
+// commit the composition and reset the input method, which may then send it again. The field
+// commits it itself, once, as it does for the buttons.
+void FieldWidget::mousePressEvent(QMouseEvent* event) {
+    CommitPendingInput();
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+// The window losing the focus to another: the composition goes in once, before the toolkit
+// tells the input method, which some input methods answer by dropping it.
+bool FieldWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusAboutToChange && watched == window()->windowHandle())
+        CommitComposition(pending_.isEmpty() && !droppedUntil_.hasExpired() ? dropped_ : pending_);
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void FieldWidget::focusInEvent(QFocusEvent* event) {
+    if (QWindow* top = window()->windowHandle()) top->installEventFilter(this);
+    QPlainTextEdit::focusInEvent(event);
+}
+
+void FieldWidget::insertFromMimeData(const QMimeData* source) {
+    if (!source || !source->hasText() || isReadOnly()) return;
+    insertPlainText(WithoutLineBreaks(source->text()));
+}
+
+// The field's own menu is the Edit menu: the same commands, names and shortcuts.
+void FieldWidget::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* edit = EditMenuOf(window());
+    if (!edit) return;
+    setFocus(Qt::PopupFocusReason);
+    edit->exec(event->globalPos());
+}
+
+FieldWidget* FocusedField() {
+    if (auto* field = dynamic_cast<FieldWidget*>(QApplication::focusWidget())) return field;
+    // A window that is not active (no window manager gave it the focus yet) still knows
+    // which of its widgets has the focus within it.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowType() != Qt::Popup)
+            if (auto* field = dynamic_cast<FieldWidget*>(top->focusWidget())) return field;
+    return nullptr;
+}
+
+} // namespace fw
