@@ -2,15 +2,35 @@
 // holds it. Names are typed as the desktop's input method commits them.
 #include "story.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QTest>
 
 #include <functional>
 
+#include <xcb/xcb.h>
+
 using namespace story;
 
 namespace {
+
+// Another top-level window takes the focus, as another program's would, and gives it back.
+void FocusAway(QWidget& other) {
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+}
+void FocusBack(MainWindow& w) {
+    w.TopLevel()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.TopLevel()));
+}
+
+// The input method drops its composition without committing it.
+void Drop(MainWindow& w) {
+    QInputMethodEvent dropped;
+    QCoreApplication::sendEvent(w.TextField1()->Widget(), &dropped);
+}
 
 // A name the input method still holds as pending (composed, shown, not yet committed) is
 // the name the game reads, once, however the composition ends: OK or A clicked (the buttons
@@ -22,11 +42,6 @@ TEST(CulpritName, APendingNameGoesInOnceHoweverTheCompositionEnds) {
     auto w = StartGame();
     QWidget* field = w->TextField1()->Widget();
     QWidget other;
-    auto focusOther = [&] {
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    };
     const std::pair<const char*, std::function<void()>> endings[] = {
         {"OK", [&] { PressOK(*w); }},
         {"A", [&] { Answer(*w, 'A'); }},
@@ -35,20 +50,18 @@ TEST(CulpritName, APendingNameGoesInOnceHoweverTheCompositionEnds) {
              QTest::mouseClick(static_cast<QAbstractScrollArea*>(field)->viewport(),
                                Qt::LeftButton);
          }},
-        {"another window", focusOther},
+        {"another window", [&] { FocusAway(other); }},
         {"another program's entry",
          [&] {
-             QInputMethodEvent dropped;
-             QCoreApplication::sendEvent(field, &dropped);
-             focusOther();
+             Drop(*w);
+             FocusAway(other);
          }},
     };
     for (const auto& [how, end] : endings) {
         SCOPED_TRACE(how);
         w->i = 45; // the prompt comes next
         PressOK(*w);
-        w->TopLevel()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w->TopLevel()));
+        FocusBack(*w);
         ReplaceByTyping(*w, "");
         Compose(*w, "ビリー");
         end();
@@ -68,9 +81,9 @@ TEST(CulpritName, APendingNameGoesInOnceHoweverTheCompositionEnds) {
     }
 }
 
-// The echo comes at once, a dropped composition just before the window loses the focus, or
-// not at all: a while later, a composition the input method dropped stays dropped, and the
-// same text committed again is typed.
+// A composition the input method dropped stays dropped when the player dropped it (Escape,
+// a key pressed on the display), or when the window loses the focus long after. The echo's
+// time past, the same text committed again is typed.
 TEST(CulpritName, LaterTheInputMethodIsTakenAtItsWord) {
     auto w = StartGame();
     w->i = 45;
@@ -78,15 +91,25 @@ TEST(CulpritName, LaterTheInputMethodIsTakenAtItsWord) {
     ReplaceByTyping(*w, "");
     Compose(*w, "ビリー");
     Answer(*w, 'B');
-    Compose(*w, "ウマカイ");
-    QInputMethodEvent dropped;
-    QCoreApplication::sendEvent(w->TextField1()->Widget(), &dropped);
-    QTest::qWait(1500);
     QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+
+    Compose(*w, "ウマカイ");
+    xcb_generic_event_t escape{};
+    escape.response_type = XCB_KEY_PRESS;
+    qintptr result = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &escape,
+                                                            &result);
+    Drop(*w);
+    FocusAway(other);
     EXPECT_EQ(FieldText(*w), "ビリー");
+
+    FocusBack(*w);
+    Compose(*w, "ウマカイ");
+    Drop(*w);
+    QTest::qWait(1500);
+    FocusAway(other);
+    EXPECT_EQ(FieldText(*w), "ビリー");
+
     Commit(*w, "ビリー");
     EXPECT_EQ(FieldText(*w), "ビリービリー");
 }
