@@ -1,17 +1,18 @@
 // Naming the culprit: the typed text decides the ending, even while the input method still
 // holds it. Names are typed as the desktop's input method commits them.
-#include "story.h"
+#include "tests/support/game.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include <functional>
 
 #include <xcb/xcb.h>
 
-using namespace story;
+using namespace game_test;
 
 namespace {
 

@@ -1,9 +1,12 @@
 // One press of OK where no block runs, and a press that can't find the canvas it needs.
-#include "story.h"
+#include "framework/testing.h"
+#include "tests/support/game.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
-using namespace story;
+using namespace game_test;
 
 namespace {
 

@@ -139,4 +139,9 @@ std::string Shown(MainWindow& window) {
     return Painted(window) + " | " + FieldLine(window);
 }
 
+std::string Press(MainWindow& window) {
+    PressOK(window);
+    return Shown(window);
+}
+
 } // namespace game_test

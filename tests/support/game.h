@@ -40,5 +40,7 @@ void ReplaceByTyping(MainWindow& window, const std::string& text);
 std::string FieldLine(MainWindow& window);
 // The screen as a line of a transcript: "picture | text", the picture as Painted reads it.
 std::string Shown(MainWindow& window);
+// One press of OK, and what the screen shows after it.
+std::string Press(MainWindow& window);
 
 } // namespace game_test
