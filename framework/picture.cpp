@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -120,11 +121,14 @@ Read ReadRegularFile(const QString& path) {
     return read;
 }
 
-// The memory the toolkit allocates for pixels of this size and format, rows padded to 32 bits.
+// The memory the toolkit counts against its limit for pixels of this size and format, rows
+// padded to 32 bits: at least 32 bits a pixel, whatever the file's depth, as a picture is
+// turned into that to be shown.
 qint64 PixelBytes(QSize size, QImage::Format format) {
     // A format the header does not tell is taken at the deepest the toolkit has.
     qint64 bits =
         format == QImage::Format_Invalid ? 128 : QImage::toPixelFormat(format).bitsPerPixel();
+    bits = std::max<qint64>(bits, 32);
     return (size.width() * bits + 31) / 32 * 4 * size.height();
 }
 

@@ -39,6 +39,13 @@ TEST(ShellPictures, AFileThatDoesNotLoadIsNamedOnceAndTriedAgain) {
     QByteArray damaged = white.readAll(); // as long as the real one, and as old (aged)
     std::fill(damaged.begin() + damaged.size() / 2, damaged.end(), '\0');
     const timespec aged[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+    // A PNG file as far as its first pixel data: the header's width, height, bit depth,
+    // colour type, methods and checksum, then any chunk before the pixels.
+    auto png = [](const char* header, const char* before = "") {
+        return QByteArray::fromHex(QByteArray("89504e470d0a1a0a0000000d49484452") + header +
+                                   before + "000000004944415435af061e");
+    };
+    const char* palette = "00000006504c5445000000ffffffa5d99fdd"; // black and white
     // What stands in the picture's place: '-' nothing, 'p' a pipe, 'd' a folder, 'l' a
     // symbolic link to the content, 'f' a file of the content, 'u' a picture that can't be
     // read (but by root, which reads any file: then it is missing).
@@ -52,8 +59,17 @@ TEST(ShellPictures, AFileThatDoesNotLoadIsNamedOnceAndTriedAgain) {
         {BILLY, "BILLY.png", 'l', "/dev/zero", "a device, not a file"},
         {CATMAC, "CATMAC.png", 'l', "CATMAC.png", "a loop of symbolic links"},
         {END1, "END1", 'f', "", "an empty file"},
-        {FLORE1, "FLORE1.png", 'f', QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000075"
-             "30000075300802000000e9456fed000000004944415435af061e"), "too large: 30000 × 30000 pixels"},
+        // Too large whatever the depth: the decoder makes at least 32 bits of each pixel.
+        {FLORE1, "FLORE1.png", 'f', png("00007530" "00007530" "0802000000" "e9456fed"),
+         "too large: 30000 × 30000 pixels"}, // 8-bit colour
+        {FLORE3, "FLORE3.png", 'f', png("00007530" "00007530" "0100000000" "4e5cc517"),
+         "too large: 30000 × 30000 pixels"}, // 1-bit grey
+        {FLORE4, "FLORE4.png", 'f', png("00007530" "00007530" "0103000000" "5ce96af9", palette),
+         "too large: 30000 × 30000 pixels"}, // 1-bit palette
+        {FUJIWARA, "FUJIWARA.png", 'f', png("00002af8" "00002af8" "0800000000" "eb44c556"),
+         "too large: 11000 × 11000 pixels"}, // 8-bit grey
+        {HARARY, "HARARY.png", 'f', png("00001001" "00001000" "1006000000" "4df1936a"),
+         "too large: 4097 × 4096 pixels"}, // 16-bit colour and alpha, just over
         {WHITE, "WHITE.png", 'f', damaged, "not a picture ("},
         {FLORE2, "FLORE2.png", geteuid() ? 'u' : '-', "",
          geteuid() ? "can't be read (permission denied)" : "no such file"},
@@ -79,7 +95,8 @@ TEST(ShellPictures, AFileThatDoesNotLoadIsNamedOnceAndTriedAgain) {
     }
     alarm(0);
     EXPECT_EQ(said[1].toStdString(), ""); // nothing named or decoded again
-    // A line for each, and at most the decoder's own word on the damaged picture.
+    // A line for each, and at most the decoder's own word on the damaged picture: none of the
+    // toolkit's own.
     const QStringList lines = said[0].split('\n', Qt::SkipEmptyParts);
     const QString start = QString::fromStdString(fw::ProgramName()) + ": picture ";
     const QString in = " in " + folder.dir.path();
@@ -88,6 +105,7 @@ TEST(ShellPictures, AFileThatDoesNotLoadIsNamedOnceAndTriedAgain) {
             << c.name << " in:\n"
             << said[0].toStdString();
     EXPECT_LE(lines.size(), std::size(cases) + 1) << said[0].toStdString();
+    EXPECT_TRUE(lines.filter("allocation limit").isEmpty()) << said[0].toStdString();
 
     // Made right, each loads at the next call (the unreadable file by its mode alone), and is
     // kept once its file is gone.
