@@ -99,11 +99,36 @@ static QString WithoutLineBreaks(QString text) {
     return text;
 }
 
+// A key that only changes what the next one means.
+static bool IsModifier(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void FieldWidget::keyPressEvent(QKeyEvent* event) {
     if (!event->text().isEmpty()) {
         echo_.clear();
         dropped_.clear();
     }
+    // A key the input method lets through while it composes (Ctrl+V, Ctrl+A, …) acts on the
+    // text as shown: the composition goes in first.
+    if (!IsModifier(event->key())) CommitPendingInput();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;

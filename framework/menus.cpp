@@ -31,11 +31,13 @@ bool CanDo(EditAction action) {
     if (!field) return action == EditAction::None;
     bool editable = !field->isReadOnly();
     bool selection = field->textCursor().hasSelection();
+    // A composition the field shows counts as its text: choosing the item puts it in first.
+    bool composing = field->Composing();
     switch (action) {
     case EditAction::None:
         return true;
     case EditAction::Undo:
-        return editable && field->document()->isUndoAvailable();
+        return editable && (composing || field->document()->isUndoAvailable());
     case EditAction::Cut:
     case EditAction::Clear:
         return editable && selection;
@@ -45,7 +47,7 @@ bool CanDo(EditAction action) {
         return editable && QApplication::clipboard() &&
                !QApplication::clipboard()->text().isEmpty();
     case EditAction::SelectAll:
-        return !field->document()->isEmpty();
+        return composing || !field->document()->isEmpty();
     }
     return false;
 }
@@ -53,6 +55,7 @@ bool CanDo(EditAction action) {
 void Do(EditAction action) {
     fw::FieldWidget* field = fw::FocusedField();
     if (!field || !CanDo(action)) return;
+    field->CommitPendingInput(); // the command acts on the text as shown
     switch (action) {
     case EditAction::None:
         break;
@@ -67,6 +70,7 @@ void Do(EditAction action) {
         break;
     case EditAction::Paste:
         field->paste();
+        field->ensureCursorVisible(); // as the paste key does
         break;
     case EditAction::Clear:
         field->textCursor().removeSelectedText();

@@ -26,6 +26,8 @@ class FieldWidget : public QPlainTextEdit {
     // Puts text that an input method still holds as pending (composed, not committed) into
     // the field, as if the input method had committed it.
     void CommitPendingInput();
+    // An input method's composition is shown in the field, not yet in its text.
+    bool Composing() const { return !pending_.isEmpty(); }
 
     using QPlainTextEdit::inputMethodQuery;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;

@@ -5,10 +5,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace game_test;
 using namespace shell_test;
@@ -108,6 +111,76 @@ TEST_F(ShellField, TabTypesATabWhileEditable) {
     QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), w->ResetButton()->Widget());
     EXPECT_EQ(w->TextField1()->Text(), "ビ\tー\t");
+}
+
+// Every edit command given while the input method composes, by key, by the Edit menu or by
+// the field's own menu (from the keyboard's menu key), acts on the text as the player sees
+// it: the composition goes in first, once, though the input method then commits it again.
+TEST_F(ShellField, EditsWhileComposingActOnTheTextAsShown) {
+    w->i = 45; // the name prompt opens the field
+    PressOK(*w);
+    fw::FieldWidget* field = FocusField(*w);
+    auto ownMenu = [&](const QString& item) {
+        QTimer::singleShot(0, [&] {
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_TRUE(popup);
+            for (QAction* action : popup->actions())
+                if (action->text() == item && action->isEnabled()) action->trigger();
+            popup->close();
+        });
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(20, 20),
+                              field->mapToGlobal(QPoint(20, 20)));
+        QCoreApplication::sendEvent(field, &key);
+    };
+    // What the field then holds, and what a copy of its selection puts on the clipboard.
+    const struct {
+        const char* way;
+        std::function<void()> edit;
+        const char* field;
+        const char* clipboard;
+    } edits[] = {
+        {"Ctrl+V", [&] { QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); },
+         "ウマびりーアイウ", "アイウ"},
+        {"貼り付け", [&] { Choose(w->EditPaste()); }, "ウマびりーアイウ", "アイウ"},
+        {"Ctrl+A", [&] { QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier); }, "ウマびりー",
+         "ウマびりー"},
+        {"すべてを選択", [&] { Choose(w->EditSelectAll()); }, "ウマびりー", "ウマびりー"},
+        {"the field's menu", [&] { ownMenu("すべてを選択"); }, "ウマびりー", "ウマびりー"},
+    };
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.way);
+        QApplication::clipboard()->setText("アイウ");
+        ReplaceByTyping(*w, "ウマ");
+        Compose(*w, "びりー");
+        QTest::keyClick(field, Qt::Key_Control); // a modifier by itself is no command
+        EXPECT_EQ(FieldText(*w), "ウマ");
+        e.edit();
+        Commit(*w, "びりー"); // the input method's own commit, after the field's
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(FieldText(*w), e.field);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), e.clipboard);
+        EXPECT_EQ(w->TopLevel()->focusWidget(), field);
+    }
+}
+
+// Pasted from the Edit menu, a long text leaves the caret in sight, as the paste key does.
+TEST_F(ShellField, AMenuPasteShowsTheCaretAsThePasteKeyDoes) {
+    QApplication::setCursorFlashTime(0); // the caret shows at every paint
+    w->TextField1()->ReadOnly(false);
+    fw::FieldWidget* field = FocusField(*w);
+    QApplication::clipboard()->setText(QString(300, u'ア'));
+    QImage shown[2];
+    for (QImage& view : shown) {
+        w->TextField1()->Text("");
+        if (&view == &shown[0])
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        else
+            Choose(w->EditPaste());
+        view = field->viewport()->grab().toImage();
+        EXPECT_TRUE(field->viewport()->rect().contains(field->cursorRect()));
+    }
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_GT(field->verticalScrollBar()->value(), 0);
 }
 
 // A right click on the field shows the Edit menu's commands, in the Edit menu's words.
