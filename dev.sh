@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ libx11-dev libxcb1-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-          fonts-noto-cjk libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ pkg-config libx11-dev libxcb1-dev qt6-base-dev qt6-svg-dev
+          qt6-qpa-plugins fonts-noto-cjk libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xdotool x11-apps x11-utils x11-xserver-utils imagemagick xclip xauth dbus-daemon
           dbus-bin ibus ibus-anthy ibus-mozc ibus-gtk3 fcitx5 fcitx5-anthy fcitx5-mozc
           fcitx5-frontend-qt6 fcitx5-frontend-gtk3 python3-gi gir1.2-gtk-3.0)

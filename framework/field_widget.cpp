@@ -3,7 +3,6 @@
 // doubling what is being composed.
 #include "framework/qt_bridge.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QInputMethod>
@@ -11,29 +10,31 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+
 namespace fw {
 
-// Keys go to the input method before the window sees them, if it ever does: the display's
-// own events count them. (None are counted where the display is not X11.)
-static std::uint64_t KeysPressed() {
-    struct Counter : QAbstractNativeEventFilter {
-        std::uint64_t presses = 0;
-        bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-            if (type == "xcb_generic_event_t" &&
-                (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_KEY_PRESS)
-                ++presses;
-            return false;
-        }
-    };
-    static Counter* counter = [] {
-        auto* counter = new Counter;
-        QCoreApplication::instance()->installNativeEventFilter(counter);
-        return counter;
-    }();
-    return counter->presses;
+// Where the display's keyboard focus is now, as the X server has it. Asked (one round trip)
+// only when an input method drops a composition; unknown where the display is not X11, or
+// where the focus follows the pointer.
+enum class DisplayFocus { Here, Elsewhere, Unknown };
+
+static DisplayFocus DisplayFocusOf(const QWidget& widget) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    const QWindow* top = widget.window()->windowHandle();
+    if (!connection || !top) return DisplayFocus::Unknown;
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    if (!reply) return DisplayFocus::Unknown;
+    const xcb_window_t focus = reply->focus;
+    std::free(reply);
+    if (focus == XCB_NONE || focus == XCB_INPUT_FOCUS_POINTER_ROOT) return DisplayFocus::Unknown;
+    return focus == xcb_window_t(top->winId()) ? DisplayFocus::Here : DisplayFocus::Elsewhere;
 }
 
 FieldWidget::FieldWidget(QWidget* parent) : QPlainTextEdit(parent) {
@@ -42,7 +43,6 @@ FieldWidget::FieldWidget(QWidget* parent) : QPlainTextEdit(parent) {
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    KeysPressed(); // counting from now
     connect(this, &QPlainTextEdit::textChanged, [this] {
         if (!settingText_) exact_.reset();
     });
@@ -187,18 +187,19 @@ bool FieldWidget::IsEcho(const QInputMethodEvent& event) {
     return echo;
 }
 
-// An input method drops a composition by itself, with no key pressed, when another
-// program's text entry takes the focus: it hears of that before the window is told it lost
-// the focus. Kept a moment, the dropped text still goes in then. A key pressed since the
-// composition last changed (Escape, say) makes it the player's doing, and it stays dropped.
+// An input method drops a composition by itself when another program's text entry takes the
+// focus: it hears of it as the window does, and the window is told ~0.1 s later. Kept that
+// long, the dropped text still goes in then. Dropped while the display still gives the window
+// its keys, it is the player's doing (Escape, the last kana rubbed out, the input method
+// switched off), and stays out whatever comes next. Where the display can't tell, only the
+// window losing the focus in that time makes it the focus's doing.
 void FieldWidget::NoteDropped(const QInputMethodEvent& event) {
     if (!event.preeditString().isEmpty() || !event.commitString().isEmpty()) {
         dropped_.clear();
-    } else if (!pending_.isEmpty() && KeysPressed() == keysWhenComposed_) {
+    } else if (!pending_.isEmpty() && DisplayFocusOf(*this) != DisplayFocus::Here) {
         dropped_ = pending_;
         droppedUntil_.setRemainingTime(kDroppedMs);
     }
-    if (!event.preeditString().isEmpty()) keysWhenComposed_ = KeysPressed();
 }
 
 void FieldWidget::CommitPendingInput() {

@@ -71,6 +71,12 @@ field_focused() {
     import -window "$window" -crop "600x1+20+$((bar + 480))" +repage -depth 8 "$run/edge.png"
     colours "$run/edge.png" | grep -q '#308CC6 '
 }
+# Nothing in the field's first line but, at most, its text cursor.
+shows_nothing() {
+    field_area "$run/field.png"
+    [ "$(convert "$run/field.png" -fill black +opaque white \
+        -format '%[fx:round(w * h * (1 - mean))]' info:)" -le 40 ]
+}
 # Converted text the engine has not committed: its ground in the field.
 shows_pending() {
     field_area "$run/field.png"
@@ -101,6 +107,15 @@ kana_mode() {
     wait_for field_connected
     xdotool key "$kana_key"
     until_seen kana_on || fail "the input method did not turn to kana"
+}
+
+# Typed fast and cancelled at once: the text shows, then goes. It may have come and gone
+# between two looks; the first look only waits for an input method slower than that.
+cancel_composition() {
+    local _
+    xdotool key --delay 2 b i r i minus Escape
+    for _ in $(seq 10); do shows_nothing || break; sleep 0.1; done
+    until_seen shows_nothing || fail "the field still shows text after Escape: $(cp_shot)"
 }
 
 open_list() {
@@ -167,6 +182,12 @@ step() {
     kana-mode) kana_mode ;;
     compose) compose_name ;;
     commit) xdotool key Return ;;
+    cancel) cancel_composition ;;
+    switch-off)
+        as_player ibus engine xkb:us::eng
+        until_seen shows_nothing || fail "the field still shows text with the engine off"
+        ;;
+    switch-on) wait_for ibus_engine "${engine/mozc/mozc-jp}" ;;
     list) open_list ;;
     no-im-window) no_im_window ;;
     away) focus_away ;;

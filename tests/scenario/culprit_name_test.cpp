@@ -2,15 +2,12 @@
 // holds it. Names are typed as the desktop's input method commits them.
 #include "tests/support/game.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
-
-#include <xcb/xcb.h>
 
 using namespace game_test;
 
@@ -82,9 +79,10 @@ TEST(CulpritName, APendingNameGoesInOnceHoweverTheCompositionEnds) {
     }
 }
 
-// A composition the input method dropped stays dropped when the player dropped it (Escape,
-// a key pressed on the display), or when the window loses the focus long after. The echo's
-// time past, the same text committed again is typed.
+// Where the display cannot say whether the window still had the keyboard when the input
+// method dropped a composition, a drop is the focus leaving only if the window is told of
+// that as soon as it would be (Escape, then a click elsewhere, is the player's doing). The
+// echo's time past, the same text committed again is typed.
 TEST(CulpritName, LaterTheInputMethodIsTakenAtItsWord) {
     auto w = StartGame();
     w->i = 45;
@@ -95,22 +93,13 @@ TEST(CulpritName, LaterTheInputMethodIsTakenAtItsWord) {
     QWidget other;
 
     Compose(*w, "ウマカイ");
-    xcb_generic_event_t escape{};
-    escape.response_type = XCB_KEY_PRESS;
-    qintptr result = 0;
-    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &escape,
-                                                            &result);
     Drop(*w);
+    QTest::qWait(500);
     FocusAway(other);
     EXPECT_EQ(FieldText(*w), "ビリー");
 
     FocusBack(*w);
-    Compose(*w, "ウマカイ");
-    Drop(*w);
-    QTest::qWait(1500);
-    FocusAway(other);
-    EXPECT_EQ(FieldText(*w), "ビリー");
-
+    QTest::qWait(600);
     Commit(*w, "ビリー");
     EXPECT_EQ(FieldText(*w), "ビリービリー");
 }
